@@ -1,0 +1,25 @@
+#include "app/status_line.h"
+
+#include <string>
+
+namespace zbk {
+
+ShortText FramedNumber(std::uint32_t n) {
+  return Join(" ", std::to_string(n), " ");
+}
+
+void StatusLine::SetStatusLine(std::string_view text) {
+  pa_.SetCaption(Head(text, kShortTextCapacity));
+  fo_.ProcessMessages();
+}
+
+void StatusLine::ShowStatus(std::string_view message) {
+  last_status_ = ShortText(Join(" ", Head(message, kShortTextCapacity), "."));
+  SetStatusLine(last_status_);
+}
+
+void StatusLine::ShowProgress(std::uint32_t n) {
+  SetStatusLine(Join(last_status_, FramedNumber(n)));
+}
+
+}  // namespace zbk

@@ -1,0 +1,29 @@
+// The catalogue format. A catalogue file holds one line per listed file,
+// ended by CR LF:
+//   SizeField (15)  two spaces  folder without "X:\" (up to 200)  file name
+// The size is grouped with "." and right-aligned, or "większy niż 4GB".
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace zbk {
+
+// Files smaller than this are not listed.
+inline constexpr std::uint32_t kSmallestListed = 100000;
+inline constexpr std::uint32_t kSizeOver4GB = 4294967295u;
+inline constexpr std::size_t kSizeFieldWidth = 15;
+
+// The size in decimal with a "." in front of each group of three digits
+// counted from the right: 1.234.567.
+std::string GroupedDigits(std::uint32_t size);
+
+// The 15-character size column of a catalogue line.
+std::string SizeField(std::uint32_t size);
+
+// The line for the file `name` of the folder `path` (which starts with the
+// drive, "C:\..."): characters 4 to 203 of the path, then the name cut to 250.
+std::string CatalogueLine(std::uint32_t size, std::string_view path, std::string_view name);
+
+}  // namespace zbk

@@ -1,0 +1,34 @@
+// One row of the drive list: letter, type name, label and free and total
+// space in whole gigabytes, in fixed columns under the list's header:
+//   columns 2-3 the drive ("C:"), 6-13 the type, 16-30 the label,
+//   31-37 free and 38-44 total space, right-aligned.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/os.h"
+#include "text/short_text.h"
+
+namespace zbk {
+
+// "C:\" for 'C'.
+std::string RootPath(char letter);
+
+int DriveTypeCode(Drives& drives, char letter);
+// The 8-character name of a type code.
+std::string_view DriveTypeName(int code);
+// " C:  "
+std::string LetterField(char letter);
+// The volume label padded with spaces to at least 15 characters, never cut.
+std::string LabelField(Drives& drives, char letter);
+// Whole GiB right-aligned in 6, zeros written as the letter O, a space after
+// the first three characters; empty for a negative count.
+std::string GigabyteText(std::int64_t bytes);
+
+// The row of the drive `index` (1 = A ... 26 = Z). The platform is asked in
+// the order drive type, volume label, free bytes, total bytes.
+ShortText DriveLine(Drives& drives, int index);
+
+}  // namespace zbk

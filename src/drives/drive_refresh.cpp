@@ -1,0 +1,29 @@
+#include "drives/drive_refresh.h"
+
+#include "drives/drive_line.h"
+#include "text/literal.h"
+
+namespace zbk {
+
+void RefreshDrives(WindowState& state) {
+  state.w.Fo.ProcessMessages();
+  ++state.TickCount;
+  if (state.TickCount % 2 == 0) {
+    const auto seconds = static_cast<std::uint32_t>(std::uint64_t{state.TickCount} * 5 / 2);
+    state.w.Fo.SetCaption(Join(state.HostCaption, "  ", FramedNumber(seconds), "s"));
+  }
+  ListBox& li = state.w.Li;
+  for (int i = 1; i <= 26; ++i) {
+    const ShortText line = DriveLine(state.os.drives, i);
+    if (li.Count() > i) {
+      if (li.Row(i) == line.view()) continue;
+      state.w.Yes.SetCaption("Analizuj"_cp);
+      li.Replace(i, line);
+      li.Select(i);
+    } else {
+      li.Add(line);
+    }
+  }
+}
+
+}  // namespace zbk

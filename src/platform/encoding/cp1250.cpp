@@ -1,0 +1,121 @@
+#include "platform/encoding/cp1250.h"
+
+#include <array>
+#include <cstdint>
+
+#include "text/cp1250_table.h"
+
+namespace zbk {
+namespace {
+
+void AppendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out.push_back(static_cast<char>(cp));
+  } else if (cp < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  }
+}
+
+char ByteFor(char32_t cp) {
+  const int byte = Cp1250FromCodePoint(cp);
+  return byte < 0 ? '?' : static_cast<char>(byte);
+}
+
+// Decodes one UTF-8 sequence at `i`; gives false (and moves one byte on) for
+// a byte that does not start a valid sequence.
+bool DecodeUtf8(std::string_view text, std::size_t& i, char32_t& cp) {
+  const auto lead = static_cast<unsigned char>(text[i]);
+  int more = 0;
+  char32_t min = 0;
+  if (lead < 0x80) {
+    cp = lead;
+    ++i;
+    return true;
+  }
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    cp = lead & 0x1F;
+    more = 1;
+    min = 0x80;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    cp = lead & 0x0F;
+    more = 2;
+    min = 0x800;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    cp = lead & 0x07;
+    more = 3;
+    min = 0x10000;
+  } else {
+    ++i;
+    return false;
+  }
+  if (i + static_cast<std::size_t>(more) >= text.size()) {
+    ++i;
+    return false;
+  }
+  for (int k = 1; k <= more; ++k) {
+    const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
+    if ((next & 0xC0) != 0x80) {
+      ++i;
+      return false;
+    }
+    cp = (cp << 6) | (next & 0x3F);
+  }
+  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+    ++i;
+    return false;
+  }
+  i += static_cast<std::size_t>(more) + 1;
+  return true;
+}
+
+}  // namespace
+
+std::string Cp1250ToUtf8(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (const char c : text) AppendUtf8(out, CodePointFromCp1250(static_cast<unsigned char>(c)));
+  return out;
+}
+
+std::string Utf8ToCp1250(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  std::size_t i = 0;
+  while (i < text.size()) {
+    char32_t cp = 0;
+    out.push_back(DecodeUtf8(text, i, cp) ? ByteFor(cp) : '?');
+  }
+  return out;
+}
+
+std::u16string Cp1250ToUtf16(std::string_view text) {
+  std::u16string out;
+  out.reserve(text.size());
+  for (const char c : text) {
+    out.push_back(static_cast<char16_t>(CodePointFromCp1250(static_cast<unsigned char>(c))));
+  }
+  return out;
+}
+
+std::string Utf16ToCp1250(std::u16string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char16_t unit = text[i];
+    if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+        text[i + 1] <= 0xDFFF) {
+      ++i;  // a pair: a character beyond the code page
+      out.push_back('?');
+    } else {
+      out.push_back(ByteFor(unit));
+    }
+  }
+  return out;
+}
+
+}  // namespace zbk

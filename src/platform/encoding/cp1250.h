@@ -1,0 +1,16 @@
+// Conversions between the program's Windows-1250 texts and the Unicode of
+// toolkits and file systems. Characters Windows-1250 lacks, and bytes that
+// are not valid UTF-8, become '?'.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zbk {
+
+std::string Cp1250ToUtf8(std::string_view text);
+std::string Utf8ToCp1250(std::string_view text);
+std::u16string Cp1250ToUtf16(std::string_view text);
+std::string Utf16ToCp1250(std::u16string_view text);
+
+}  // namespace zbk

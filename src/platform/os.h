@@ -1,0 +1,132 @@
+// The operating-system services the program uses, as three interfaces: the
+// drives A to Z, the file system (folder listings and text files) and the
+// names of the computer and of its user. The core is written only against
+// these; each platform supplies its own implementation, and tests use real
+// folders behind a table of drives.
+//
+// Texts crossing these interfaces are Windows-1250 bytes, except NativePath:
+// the platform's own name of a folder or file (UTF-8 bytes on Linux), which
+// the core never interprets, only passes back.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace zbk {
+
+using NativePath = std::string;
+
+// Drive type codes.
+enum DriveTypeCodes : int {
+  kDriveUnknown = 0,
+  kDriveNoRoot = 1,
+  kDriveRemovable = 2,
+  kDriveFixed = 3,
+  kDriveRemote = 4,
+  kDriveCdRom = 5,
+  kDriveRamDisk = 6,
+};
+
+class Drives {
+ public:
+  virtual ~Drives() = default;
+  // `root` is a drive letter followed by ":\" (C:\ for drive C).
+  virtual int DriveType(std::string_view root) = 0;
+  // The volume label, or false when the query fails.
+  virtual bool VolumeLabel(std::string_view root, std::string& label) = 0;
+  // Free bytes available to the caller and total bytes of drive n (1 = A,
+  // 26 = Z); -1 when the query fails.
+  virtual std::int64_t DiskFree(int drive) = 0;
+  virtual std::int64_t DiskSize(int drive) = 0;
+  // Where the drive's root folder is, for listing it.
+  virtual NativePath RootFolder(char letter) = 0;
+};
+
+struct FolderEntry {
+  std::string name;   // Windows-1250; characters it lacks shown as '?'
+  NativePath native;  // the platform's own name, to descend into or open
+  bool folder = false;
+  std::uint32_t size = 0;  // 4294967295 for every file of that size or more
+};
+
+// An open folder listing; closed when destroyed.
+class FolderListing {
+ public:
+  virtual ~FolderListing() = default;
+  // The next entry, or false at the end of the listing.
+  virtual bool Next(FolderEntry& entry) = 0;
+};
+
+// A failing file operation. It aborts the running command; the toolkit's
+// error report shows Message() at the handler boundary.
+class FileError : public std::runtime_error {
+ public:
+  enum class Kind { kOpen, kRead, kWrite, kClose };
+  FileError(Kind kind, std::string_view name);
+  Kind kind() const { return kind_; }
+  // The Polish message for the user, in Windows-1250.
+  const std::string& Message() const { return message_; }
+
+ private:
+  Kind kind_;
+  std::string message_;
+};
+
+// A file open for writing. Write and Close throw FileError on failure.
+class OutputFile {
+ public:
+  virtual ~OutputFile() = default;
+  virtual void Write(std::string_view bytes) = 0;
+  virtual void Close() = 0;
+};
+
+// A file open for reading. Read gives 0 at the end; both throw FileError.
+class InputFile {
+ public:
+  virtual ~InputFile() = default;
+  virtual std::size_t Read(char* buffer, std::size_t size) = 0;
+  virtual void Close() = 0;
+};
+
+enum class ListingDetail { kNamesAndKinds, kWithSizes };
+
+class Files {
+ public:
+  virtual ~Files() = default;
+  // Lists the entries of `folder` whose names match `pattern` ("*.*" for
+  // all, "*.TXT"), letter case ignored; every kind of entry, "." and ".."
+  // included where the system lists them. nullptr when the folder cannot be
+  // read or nothing matches. Symbolic links are never reported as folders.
+  virtual std::unique_ptr<FolderListing> List(const NativePath& folder, std::string_view pattern,
+                                              ListingDetail detail) = 0;
+  // The path of the entry `name` of `folder`.
+  virtual NativePath Child(const NativePath& folder, const NativePath& name) = 0;
+  // The process's working folder, where catalogue files are written.
+  virtual NativePath WorkingFolder() = 0;
+  // Creates (or truncates) the Windows-1250 `name` in the working folder;
+  // nullptr when that fails.
+  virtual std::unique_ptr<OutputFile> Create(std::string_view name) = 0;
+  // Opens an existing file for reading; throws FileError when it cannot.
+  // `shown` is the name the error message gives.
+  virtual std::unique_ptr<InputFile> Open(const NativePath& file, std::string_view shown) = 0;
+};
+
+class Hosts {
+ public:
+  virtual ~Hosts() = default;
+  // The names as the system gives them (they may carry trailing spaces or a
+  // NUL); the caller trims them.
+  virtual std::string ComputerName() = 0;
+  virtual std::string UserName() = 0;
+};
+
+struct Os {
+  Drives& drives;
+  Files& files;
+  Hosts& hosts;
+};
+
+}  // namespace zbk

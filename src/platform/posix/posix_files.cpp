@@ -1,0 +1,169 @@
+#include "platform/posix/posix_files.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+
+#include "platform/encoding/cp1250.h"
+#include "platform/wildcard.h"
+
+namespace zbk {
+namespace {
+
+std::uint32_t ClampSize(off_t size) {
+  if (size < 0) return 0;
+  const auto bytes = static_cast<std::uint64_t>(size);
+  return bytes >= 4294967295u ? 4294967295u : static_cast<std::uint32_t>(bytes);
+}
+
+class PosixListing : public FolderListing {
+ public:
+  PosixListing(DIR* dir, std::string pattern, ListingDetail detail)
+      : dir_(dir), pattern_(std::move(pattern)), detail_(detail) {}
+  ~PosixListing() override { closedir(dir_); }
+  PosixListing(const PosixListing&) = delete;
+  PosixListing& operator=(const PosixListing&) = delete;
+
+  // Reads ahead to the first matching entry; false when there is none.
+  bool Prime() {
+    has_pending_ = Advance(pending_);
+    return has_pending_;
+  }
+
+  bool Next(FolderEntry& entry) override {
+    if (!has_pending_) return false;
+    entry = std::move(pending_);
+    has_pending_ = Advance(pending_);
+    return true;
+  }
+
+ private:
+  bool Advance(FolderEntry& entry) {
+    for (;;) {
+      errno = 0;
+      const dirent* d = readdir(dir_);
+      if (d == nullptr) return false;  // the end, or a read error: the listing ends
+      const std::string_view native = d->d_name;
+      std::string name = Utf8ToCp1250(native);
+      if (!MatchesPattern(name, pattern_)) continue;
+      bool folder = d->d_type == DT_DIR;
+      const bool need_stat =
+          d->d_type == DT_UNKNOWN || (detail_ == ListingDetail::kWithSizes && !folder);
+      std::uint32_t size = 0;
+      if (need_stat) {
+        struct stat st {};
+        if (fstatat(dirfd(dir_), d->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
+          if (errno == ENOENT) continue;  // gone since the listing saw it
+        } else {
+          folder = S_ISDIR(st.st_mode);
+          size = folder ? 0 : ClampSize(st.st_size);
+        }
+      }
+      entry.name = std::move(name);
+      entry.native.assign(native);
+      entry.folder = folder;
+      entry.size = size;
+      return true;
+    }
+  }
+
+  DIR* dir_;
+  std::string pattern_;
+  ListingDetail detail_;
+  FolderEntry pending_;
+  bool has_pending_ = false;
+};
+
+class PosixOutputFile : public OutputFile {
+ public:
+  PosixOutputFile(int fd, std::string shown) : fd_(fd), shown_(std::move(shown)) {}
+  ~PosixOutputFile() override {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  PosixOutputFile(const PosixOutputFile&) = delete;
+  PosixOutputFile& operator=(const PosixOutputFile&) = delete;
+
+  void Write(std::string_view bytes) override {
+    while (!bytes.empty()) {
+      const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) throw FileError(FileError::Kind::kWrite, shown_);
+      bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+  }
+
+  void Close() override {
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0) throw FileError(FileError::Kind::kClose, shown_);
+  }
+
+ private:
+  int fd_;
+  std::string shown_;
+};
+
+class PosixInputFile : public InputFile {
+ public:
+  PosixInputFile(int fd, std::string shown) : fd_(fd), shown_(std::move(shown)) {}
+  ~PosixInputFile() override {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  PosixInputFile(const PosixInputFile&) = delete;
+  PosixInputFile& operator=(const PosixInputFile&) = delete;
+
+  std::size_t Read(char* buffer, std::size_t size) override {
+    for (;;) {
+      const ssize_t n = ::read(fd_, buffer, size);
+      if (n >= 0) return static_cast<std::size_t>(n);
+      if (errno != EINTR) throw FileError(FileError::Kind::kRead, shown_);
+    }
+  }
+
+  void Close() override {
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0) throw FileError(FileError::Kind::kClose, shown_);
+  }
+
+ private:
+  int fd_;
+  std::string shown_;
+};
+
+}  // namespace
+
+std::unique_ptr<FolderListing> PosixFiles::List(const NativePath& folder, std::string_view pattern,
+                                                ListingDetail detail) {
+  if (folder.empty()) return nullptr;
+  DIR* dir = opendir(folder.c_str());
+  if (dir == nullptr) return nullptr;
+  auto listing = std::make_unique<PosixListing>(dir, std::string(pattern), detail);
+  if (!listing->Prime()) return nullptr;
+  return listing;
+}
+
+NativePath PosixFiles::Child(const NativePath& folder, const NativePath& name) {
+  if (!folder.empty() && folder.back() == '/') return folder + name;
+  return folder + "/" + name;
+}
+
+std::unique_ptr<OutputFile> PosixFiles::Create(std::string_view name) {
+  const std::string native = Cp1250ToUtf8(name);
+  if (native.empty() || native.find('/') != std::string::npos) return nullptr;
+  const int fd = ::open(native.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd < 0) return nullptr;
+  return std::make_unique<PosixOutputFile>(fd, std::string(name));
+}
+
+std::unique_ptr<InputFile> PosixFiles::Open(const NativePath& file, std::string_view shown) {
+  const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) throw FileError(FileError::Kind::kOpen, shown);
+  return std::make_unique<PosixInputFile>(fd, std::string(shown));
+}
+
+}  // namespace zbk
