@@ -3,7 +3,7 @@
 #include <iostream>
 #include <string>
 
-#include "headless/script_driver.h"
+#include "programs/headless/script_driver.h"
 
 int main() {
   std::ios::sync_with_stdio(false);

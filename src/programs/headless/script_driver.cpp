@@ -1,4 +1,4 @@
-#include "headless/script_driver.h"
+#include "programs/headless/script_driver.h"
 
 #include <charconv>
 #include <cstdio>

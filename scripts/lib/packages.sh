@@ -1,0 +1,27 @@
+# Helpers for the scripts: make sure Debian packages are installed.
+# ensure_packages PKG...: installs the missing ones with apt-get when run as
+# root; otherwise prints the apt-get line to run and stops.
+
+ensure_packages() {
+  local missing=()
+  local pkg
+  for pkg in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$pkg")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  if [ "$(id -u)" -eq 0 ]; then
+    echo "Installing: ${missing[*]}" >&2
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -q >&2
+    apt-get install -y -q --no-install-recommends "${missing[@]}" >&2
+  else
+    echo "Missing packages. Run as root:" >&2
+    echo "  apt-get install -y ${missing[*]}" >&2
+    exit 1
+  fi
+}
+
+# The packages every build needs.
+CORE_PACKAGES=(cmake make g++ libgtest-dev)
