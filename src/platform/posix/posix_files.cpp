@@ -153,16 +153,26 @@ NativePath PosixFiles::Child(const NativePath& folder, const NativePath& name) {
 }
 
 std::unique_ptr<OutputFile> PosixFiles::Create(std::string_view name) {
+  // A NUL would end the name early: the file would get another name.
   const std::string native = Cp1250ToUtf8(name);
-  if (native.empty() || native.find('/') != std::string::npos) return nullptr;
+  if (native.empty() || native.find_first_of(std::string_view("/\0", 2)) != std::string::npos) {
+    return nullptr;
+  }
   const int fd = ::open(native.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   if (fd < 0) return nullptr;
   return std::make_unique<PosixOutputFile>(fd, std::string(name));
 }
 
 std::unique_ptr<InputFile> PosixFiles::Open(const NativePath& file, std::string_view shown) {
-  const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+  // Only a regular file is read: a FIFO would block the open (hence
+  // O_NONBLOCK, dropped again below) and a device may never end.
+  const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) throw FileError(FileError::Kind::kOpen, shown);
+  struct stat st {};
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || fcntl(fd, F_SETFL, 0) != 0) {
+    ::close(fd);
+    throw FileError(FileError::Kind::kOpen, shown);
+  }
   return std::make_unique<PosixInputFile>(fd, std::string(shown));
 }
 
