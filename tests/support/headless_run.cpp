@@ -1,6 +1,7 @@
 #include "support/headless_run.h"
 
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -24,7 +25,8 @@ std::string Slurp(const std::filesystem::path& file) {
 
 }  // namespace
 
-HeadlessResult RunHeadless(const std::string& script, const std::filesystem::path& working_folder) {
+HeadlessResult RunHeadless(const std::string& script, const std::filesystem::path& working_folder,
+                           int as_user) {
   TempFolder io;
   io.Write("script", script);
   const std::string in = (io / "script").string();
@@ -37,6 +39,10 @@ HeadlessResult RunHeadless(const std::string& script, const std::filesystem::pat
     const int fd_out = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     const int fd_err = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     if (fd_in < 0 || fd_out < 0 || fd_err < 0 || chdir(working_folder.c_str()) != 0) _exit(127);
+    if (as_user >= 0) {
+      const auto id = static_cast<uid_t>(as_user);
+      if (setgroups(0, nullptr) != 0 || setgid(id) != 0 || setuid(id) != 0) _exit(127);
+    }
     dup2(fd_in, 0);
     dup2(fd_out, 1);
     dup2(fd_err, 2);

@@ -12,6 +12,9 @@ struct HeadlessResult {
   int status = -1;  // the exit code
 };
 
-HeadlessResult RunHeadless(const std::string& script, const std::filesystem::path& working_folder);
+// With `as_user` (run as root) the program runs under that user id and group
+// id instead, so that permissions apply to it.
+HeadlessResult RunHeadless(const std::string& script, const std::filesystem::path& working_folder,
+                           int as_user = -1);
 
 }  // namespace zbk::testing
