@@ -25,3 +25,6 @@ ensure_packages() {
 
 # The packages every build needs.
 CORE_PACKAGES=(cmake make g++ libgtest-dev)
+
+# The packages the libFuzzer build needs (clang and its runtime libraries).
+FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)

@@ -1,0 +1,157 @@
+// The drive line and the catalogue file name from arbitrary labels, type
+// codes and space counts: the line's layout against its fields written out
+// plainly, the name taken back out of it, a whole catalogue run on it (never
+// a file outside the working folder; a refused name reported), and the
+// POSIX file creation on the name and on the raw label (a file is created
+// in the working folder under exactly the name given, or not at all).
+#include <dirent.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "catalogue/catalogue_line.h"
+#include "catalogue/catalogue_run.h"
+#include "drives/drive_line.h"
+#include "fuzz_input.h"
+#include "platform/encoding/cp1250.h"
+#include "platform/posix/posix_files.h"
+#include "support/memory_files.h"
+#include "support/window_rig.h"
+#include "text/literal.h"
+
+namespace zbk::fuzz {
+namespace {
+
+std::string Gigabytes(std::int64_t bytes) {
+  if (bytes < 0) return "";
+  std::string digits = std::to_string(bytes / (std::int64_t{1} << 30));
+  while (digits.size() < 6) digits = " " + digits;
+  for (char& c : digits) c = c == '0' ? 'O' : c;
+  return digits.substr(0, 3) + " " + digits.substr(3);
+}
+
+std::string ExpectedLine(char letter, int type, const std::optional<std::string>& label,
+                         std::int64_t free, std::int64_t total) {
+  static constexpr std::string_view kTypes[] = {"nieznany", " -brak- ", "wymienny", " lokalny",
+                                                "sieciowy", "CD / DVD", "RAMdisk "};
+  std::string field;
+  if (label) field = std::string(label->substr(0, 201).substr(0, label->find('\0')));
+  while (field.size() < 15) field += ' ';
+  const std::string_view type_name = type >= 0 && type <= 6 ? kTypes[type] : kTypes[0];
+  return std::string(Head(Join(" ", std::string(1, letter), ":  ", type_name, "  ", field,
+                               Gigabytes(free), Gigabytes(total)),
+                          250));
+}
+
+std::string ExpectedName(std::string_view line) {
+  std::string name = Join(line.size() > 15 ? line.substr(15, 15) : "", ".txt");
+  for (auto at = name.find(" ."); at != std::string::npos; at = name.find(" .")) name.erase(at, 1);
+  return name;
+}
+
+// A private, empty working folder for the POSIX checks.
+class Scratch {
+ public:
+  Scratch() {
+    char pattern[] = "/tmp/zbk-fuzz-XXXXXX";
+    Check(mkdtemp(pattern) != nullptr, "a scratch folder");
+    path_ = pattern;
+    Check(chdir(path_.c_str()) == 0, "into the scratch folder");
+  }
+  ~Scratch() { rmdir(path_.c_str()); }
+
+  std::vector<std::string> Names() const {
+    std::vector<std::string> names;
+    DIR* dir = opendir(path_.c_str());
+    Check(dir != nullptr, "the scratch folder lists");
+    while (const dirent* d = readdir(dir)) {
+      const std::string_view name = d->d_name;
+      if (name != "." && name != "..") names.emplace_back(name);
+    }
+    closedir(dir);
+    return names;
+  }
+
+ private:
+  std::string path_;
+};
+
+void CheckPosixCreate(std::string_view name) {
+  static Scratch scratch;
+  PosixFiles files;
+  const bool created = files.Create(name) != nullptr;
+  const std::vector<std::string> names = scratch.Names();
+  Check(names.size() == (created ? 1u : 0u), "one file, in the working folder, or none");
+  if (!created) return;
+  Check(Utf8ToCp1250(names[0]) == name, "the file has exactly the name given");
+  Check(name.find('/') == std::string_view::npos, "no name with a path separator");
+  Check(unlink(names[0].c_str()) == 0, "the file goes again");
+}
+
+void CheckRun(char letter, const DriveSpec& spec, const std::string& name) {
+  testing::MemoryFiles files;
+  testing::MemoryFiles::Node big;
+  big.name = "big.dat";
+  big.size = 200000;
+  files.Add("/disk", big);
+  testing::WindowRig rig(files);
+  rig.drives().Set(letter, spec);
+  rig.Start();
+  rig.Catalogue(letter);
+  Check(rig.busy() == 0 && rig.yes_enabled() && rig.errors().empty(), "the run returns");
+  const bool refused = name.find_first_of("/\\:") != std::string::npos;
+  if (refused) {
+    Check(rig.status() == Join(" ", Head(Join("Nie mogę stworzyć "_cp, name), 250), "."),
+          "a refused name is reported");
+    Check(files.created().empty(), "nothing is created for a refused name");
+    Check(rig.rows().empty(), "the result list stays empty");
+    return;
+  }
+  Check(files.created() == std::vector<std::string>{name}, "the catalogue file is created");
+  const std::string drive{letter, ':'};
+  Check(rig.status().starts_with(Join(" Koniec ", drive, ", ")), "the run ends");
+  const std::string line = CatalogueLine(200000, Join(drive, "\\"), "big.dat");
+  const auto* file = files.Find(Join("/work/", name));
+  Check(file != nullptr && file->bytes == Join(line, "\r\n"), "the catalogue holds the line");
+}
+
+void Run(FuzzInput& in) {
+  const char letter = static_cast<char>('A' + in.Byte() % 26);
+  DriveSpec spec;
+  spec.type = in.Byte() % 9;
+  spec.free = static_cast<std::int64_t>(in.Number(8));
+  spec.total = static_cast<std::int64_t>(in.Number(8));
+  const bool label_fails = (in.Byte() & 1) != 0;
+  spec.root = "/disk";
+  const std::string raw(in.Rest());
+  if (!label_fails) spec.label = raw;
+
+  DriveTable drives;
+  drives.Set(letter, spec);
+  const ShortText line = DriveLine(drives, letter - 'A' + 1);
+  Check(line.str() == ExpectedLine(letter, spec.type, spec.label, spec.free, spec.total),
+        "the drive line");
+  Check(DriveOfRow(line) == letter, "the drive is read back out of its line");
+  const ShortText name = CatalogueFileName(line);
+  Check(name.str() == ExpectedName(line), "the catalogue file name");
+  Check(name.str().ends_with("txt"), "the name ends with its extension");
+  Check(name.str().find('\0') == std::string::npos, "no NUL in a name");
+  Check(StaysInWorkingFolder(name) == (name.str().find_first_of("/\\:") == std::string::npos),
+        "names with a path separator or a drive are refused");
+
+  CheckRun(letter, spec, name.str());
+  if (StaysInWorkingFolder(name)) CheckPosixCreate(name);
+  CheckPosixCreate(Head(raw, 40));
+}
+
+}  // namespace
+}  // namespace zbk::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  zbk::fuzz::FuzzInput in(data, size);
+  zbk::fuzz::Run(in);
+  return 0;
+}
