@@ -118,7 +118,9 @@ void CheckRun(char letter, const DriveSpec& spec, const std::string& name) {
   Check(file != nullptr && file->bytes == Join(line, "\r\n"), "the catalogue holds the line");
 }
 
-void Run(FuzzInput& in) {
+}  // namespace
+
+void Target(FuzzInput& in) {
   const char letter = static_cast<char>('A' + in.Byte() % 26);
   DriveSpec spec;
   spec.type = in.Byte() % 9;
@@ -147,11 +149,4 @@ void Run(FuzzInput& in) {
   CheckPosixCreate(Head(raw, 40));
 }
 
-}  // namespace
 }  // namespace zbk::fuzz
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  zbk::fuzz::FuzzInput in(data, size);
-  zbk::fuzz::Run(in);
-  return 0;
-}

@@ -245,7 +245,9 @@ Outcome RunReal(const Entry& root, int stop_at) {
   return {rig.rows(), files.Find("/work/FUZZ.txt")->bytes, tk.l().Selected()};
 }
 
-void Run(FuzzInput& in) {
+}  // namespace
+
+void Target(FuzzInput& in) {
   const int stop_at = in.Byte();
   Entry root;
   root.folder = true;
@@ -258,11 +260,4 @@ void Run(FuzzInput& in) {
   Check(real.selected == expected.selected, "the selected row");
 }
 
-}  // namespace
 }  // namespace zbk::fuzz
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  zbk::fuzz::FuzzInput in(data, size);
-  zbk::fuzz::Run(in);
-  return 0;
-}

@@ -52,6 +52,9 @@ class FuzzInput {
   std::string_view rest_;
 };
 
+// One run of a fuzz target on the fuzzer's bytes; each target defines it.
+void Target(FuzzInput& in);
+
 // Stops the program, so that the fuzzer (or the corpus run) reports the input.
 inline void Check(bool holds, const char* what) {
   if (holds) return;

@@ -25,7 +25,9 @@ struct Step {
   bool operator==(const Step&) const = default;
 };
 
-void Run(FuzzInput& in) {
+}  // namespace
+
+void Target(FuzzInput& in) {
   const std::size_t buffer = 1 + in.Number(2) % 600;
   const std::size_t chunk = 1 + in.Byte() % 97;
   const std::uint8_t mode = in.Byte();
@@ -69,11 +71,4 @@ void Run(FuzzInput& in) {
   }
 }
 
-}  // namespace
 }  // namespace zbk::fuzz
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  zbk::fuzz::FuzzInput in(data, size);
-  zbk::fuzz::Run(in);
-  return 0;
-}

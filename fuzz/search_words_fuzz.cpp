@@ -75,18 +75,13 @@ void CheckQueryStep(std::string_view text, const std::vector<std::string>& words
   Check(rig.yes() == "Szukaj"_cp, "the caption stays");
 }
 
-void Run(FuzzInput& in) {
+}  // namespace
+
+void Target(FuzzInput& in) {
   const std::string text(in.Rest());
   const std::vector<std::string> words = Words(text);
   CheckNormalised(text, words);
   CheckQueryStep(text, words);
 }
 
-}  // namespace
 }  // namespace zbk::fuzz
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  zbk::fuzz::FuzzInput in(data, size);
-  zbk::fuzz::Run(in);
-  return 0;
-}

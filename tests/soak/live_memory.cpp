@@ -11,11 +11,17 @@ namespace {
 std::size_t g_blocks = 0;
 std::size_t g_bytes = 0;
 
-void* Allocate(std::size_t size) {
+void* TryAllocate(std::size_t size) noexcept {
   void* p = std::malloc(size == 0 ? 1 : size);
-  if (p == nullptr) throw std::bad_alloc();
+  if (p == nullptr) return nullptr;
   ++g_blocks;
   g_bytes += malloc_usable_size(p);
+  return p;
+}
+
+void* Allocate(std::size_t size) {
+  void* p = TryAllocate(size);
+  if (p == nullptr) throw std::bad_alloc();
   return p;
 }
 
@@ -34,6 +40,12 @@ void* operator new(std::size_t size) {
 void* operator new[](std::size_t size) {
   return Allocate(size);
 }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+  return TryAllocate(size);
+}
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+  return TryAllocate(size);
+}
 void operator delete(void* p) noexcept {
   Free(p);
 }
@@ -44,6 +56,12 @@ void operator delete(void* p, std::size_t) noexcept {
   Free(p);
 }
 void operator delete[](void* p, std::size_t) noexcept {
+  Free(p);
+}
+void operator delete(void* p, const std::nothrow_t&) noexcept {
+  Free(p);
+}
+void operator delete[](void* p, const std::nothrow_t&) noexcept {
   Free(p);
 }
 

@@ -1,4 +1,5 @@
-// What the program holds on the heap through new and delete, counted by
+// What the program holds on the heap through new and delete (every plain and
+// nothrow form; the aligned ones are left to the library), counted by
 // replacing the global allocation functions in the test program that links
 // live_memory.cpp, and the file descriptors it has open.
 #pragma once
