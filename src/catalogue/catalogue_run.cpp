@@ -66,10 +66,8 @@ void CatalogueRun(WindowState& state) {
   CatalogueRunContext run{state, file, unusual};
   FolderWalk(run, ShortText(Join(drive, "\\")), state.os.drives.RootFolder(*letter), root_count,
              root_tally);
-  // The file is closed before the flag is cleared, so that a close that
-  // fails leaves the flag set, like every other file error of a command.
-  file.Close();
   state.BusyFlag = 0;
+  file.Close();
   results.Focus();
   state.ShowStatus(
       Join("Koniec "_cp, drive, ", ew. podziękowania proszę wysyłać "_cp, kDonationNote));
