@@ -5,6 +5,7 @@
 // POSIX file creation on the name and on the raw label (a file is created
 // in the working folder under exactly the name given, or not at all).
 #include <dirent.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cstdint>
@@ -52,16 +53,26 @@ std::string ExpectedName(std::string_view line) {
   return name;
 }
 
-// A private, empty working folder for the POSIX checks.
+// A private, empty folder for the POSIX checks, the working folder while
+// one of them runs (the fuzzer's own paths are relative to the first one).
 class Scratch {
  public:
   Scratch() {
     char pattern[] = "/tmp/zbk-fuzz-XXXXXX";
     Check(mkdtemp(pattern) != nullptr, "a scratch folder");
     path_ = pattern;
-    Check(chdir(path_.c_str()) == 0, "into the scratch folder");
   }
   ~Scratch() { rmdir(path_.c_str()); }
+
+  // Runs `check` with the scratch folder as the working folder.
+  template <typename Check>
+  void Inside(const Check& check) const {
+    const int back = open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    fuzz::Check(back >= 0 && chdir(path_.c_str()) == 0, "into the scratch folder");
+    check();
+    fuzz::Check(fchdir(back) == 0, "back out of the scratch folder");
+    close(back);
+  }
 
   std::vector<std::string> Names() const {
     std::vector<std::string> names;
@@ -80,15 +91,17 @@ class Scratch {
 };
 
 void CheckPosixCreate(std::string_view name) {
-  static Scratch scratch;
-  PosixFiles files;
-  const bool created = files.Create(name) != nullptr;
-  const std::vector<std::string> names = scratch.Names();
-  Check(names.size() == (created ? 1u : 0u), "one file, in the working folder, or none");
-  if (!created) return;
-  Check(Utf8ToCp1250(names[0]) == name, "the file has exactly the name given");
-  Check(name.find('/') == std::string_view::npos, "no name with a path separator");
-  Check(unlink(names[0].c_str()) == 0, "the file goes again");
+  static const Scratch scratch;
+  scratch.Inside([&] {
+    PosixFiles files;
+    const bool created = files.Create(name) != nullptr;
+    const std::vector<std::string> names = scratch.Names();
+    Check(names.size() == (created ? 1u : 0u), "one file, in the working folder, or none");
+    if (!created) return;
+    Check(Utf8ToCp1250(names[0]) == name, "the file has exactly the name given");
+    Check(name.find('/') == std::string_view::npos, "no name with a path separator");
+    Check(unlink(names[0].c_str()) == 0, "the file goes again");
+  });
 }
 
 void CheckRun(char letter, const DriveSpec& spec, const std::string& name) {

@@ -1,7 +1,8 @@
-// Failing writes and reads on real files, through the program itself:
-// disk full (the catalogue file is a link to /dev/full), a catalogue file
-// name taken by a folder, by a link into a missing folder or in a read-only
-// working folder, and catalogue files that are not files a search can read.
+// Failing writes and reads on real files, through the program itself: disk
+// full at the close (the catalogue file is a link to /dev/full) and the
+// window still in use after it; a catalogue file name taken by a folder, by
+// a link into a missing folder or in a read-only working folder; catalogue
+// files that are not files a search can read.
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -30,17 +31,25 @@ class HeadlessFaults : public ::testing::Test {
     return result;
   }
 
-  // The run ended with the error report and the window stayed usable.
-  void ExpectErrorThenUsable(const HeadlessResult& result, const std::string& error) {
+  // The run ended with the error report and the window stayed usable: Yes
+  // disabled, the refresh and the sort button working, the first Esc
+  // clearing the stop flag and the second closing the window. A failure at
+  // the close of a catalogue file (`at_close`) comes after the run cleared
+  // the flag, so there the first Esc closes the window.
+  void ExpectErrorThenUsable(const HeadlessResult& result, const std::string& error,
+                             bool at_close = false) {
     EXPECT_NE(result.out.find("error: " + error + "\n"), std::string::npos) << result.out;
-    const auto busy = Values(result.out, "busy");
-    EXPECT_EQ(busy, (std::vector<std::string>{"-1", "-1", "-1", "-1", "0"})) << result.out;
+    const std::vector<std::string> stopped{"-1", "-1", "-1", "-1", "0"};
+    const std::vector<std::string> cleared{"0", "0", "0", "0"};
+    EXPECT_EQ(Values(result.out, "busy"), at_close ? cleared : stopped) << result.out;
     const auto yes = Values(result.out, "yes");
-    ASSERT_EQ(yes.size(), 5u);
+    ASSERT_GE(yes.size(), 4u);
     for (std::size_t i = 0; i < 4; ++i) EXPECT_TRUE(yes[i].ends_with(" disabled")) << yes[i];
     EXPECT_EQ(Values(result.out, "Li.selected")[2], "6");
     EXPECT_EQ(Values(result.out, "L.sorted")[3], "on");
-    EXPECT_EQ(Values(result.out, "status").back(), " Zatrzymane.");
+    if (!at_close) {
+      EXPECT_EQ(Values(result.out, "status").back(), " Zatrzymane.");
+    }
     EXPECT_TRUE(result.out.ends_with("closed\n")) << result.out;
     EXPECT_EQ(Stamp(work_ / "INNY.txt"), other_);
   }
@@ -54,26 +63,10 @@ TEST_F(HeadlessFaults, DiskFullAtTheCloseEndsTheRunWithTheErrorReport) {
   fs::create_symlink("/dev/full", work_ / "DYSK.txt");
   const auto result = Run(CatalogueScript((tmp_ / "disk").string(), "DYSK") + "rows L\n" +
                           std::string(kAfterError));
-  ExpectErrorThenUsable(result, "Błąd zapisu pliku DYSK.txt");
+  ExpectErrorThenUsable(result, "Błąd zapisu pliku DYSK.txt", /*at_close=*/true);
   EXPECT_NE(result.out.find("L[0]:         200.000  a.zip\n"), std::string::npos);
   EXPECT_EQ(Values(result.out, "status")[0], " Szukam plików w C:\\.");
   EXPECT_TRUE(fs::is_symlink(work_ / "DYSK.txt"));
-}
-
-TEST_F(HeadlessFaults, DiskFullInTheMiddleOfARunEndsItWithTheErrorReport) {
-  for (const char* folder : {"a", "b", "c"}) {
-    for (int i = 0; i < 900; ++i) {
-      tmp_.File(std::string("disk/") + folder + "/f" + std::to_string(1000 + i) + ".zip", 100000);
-    }
-  }
-  fs::create_symlink("/dev/full", work_ / "DYSK.txt");
-  const auto result =
-      Run(CatalogueScript((tmp_ / "disk").string(), "DYSK") + std::string(kAfterError));
-  ExpectErrorThenUsable(result, "Błąd zapisu pliku DYSK.txt");
-  EXPECT_EQ(Values(result.out, "status")[0], " Szukam plików w C:\\c\\.");
-  const int rows = std::stoi(Values(result.out, "L.count")[0]);
-  EXPECT_GT(rows, 1800);
-  EXPECT_LT(rows, 2700);
 }
 
 // The run ends with its own message; nothing is created or replaced.

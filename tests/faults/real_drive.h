@@ -40,8 +40,10 @@ class RealDrive : public ::testing::Test {
 
 // After a command ended with an error report: Yes stays disabled and the
 // stop flag set; the refresh and the list tools still work; the first Esc
-// only clears the flag, the second closes the window.
-void ExpectAbortedButUsable(WindowRig& rig);
+// only clears the flag, the second closes the window. A catalogue run clears
+// the flag before it closes its file: after a failure at the close
+// (`at_close`) the flag is clear and the first Esc closes the window.
+void ExpectAbortedButUsable(WindowRig& rig, bool at_close = false);
 
 // A file's bytes and modification time, to show that a failing command left
 // it alone.

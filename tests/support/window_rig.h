@@ -10,6 +10,7 @@
 #include "app/main_window.h"
 #include "platform/drivetable/drive_table.h"
 #include "platform/memory/memory_toolkit.h"
+#include "support/window_fixture.h"
 
 namespace zbk::testing {
 
@@ -42,12 +43,6 @@ class WindowRig {
   const std::vector<std::string>& errors() const { return errors_; }
 
  private:
-  class FixedHosts : public Hosts {
-   public:
-    std::string ComputerName() override { return "PC1"; }
-    std::string UserName() override { return "test"; }
-  };
-
   DriveTable drives_;
   FixedHosts hosts_;
   MemoryToolkit toolkit_;
