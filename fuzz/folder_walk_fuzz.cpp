@@ -136,6 +136,8 @@ struct Outcome {
   std::vector<std::string> rows;
   std::string catalogue;
   int selected = -1;
+  // Esc at the finish message, when nothing runs any more, closes the window.
+  bool closed = false;
 };
 
 class ModelRun {
@@ -148,6 +150,7 @@ class ModelRun {
     ExtensionTally tally;
     Walk(ShortText("C:\\"), root_, count, tally);
     const auto& reports = unusual_.lines();
+    out_.closed = ++processed_ == stop_at_;  // the finish message
     for (auto it = reports.rbegin(); it != reports.rend(); ++it) out_.rows.push_back(it->str());
     out_.selected = static_cast<int>(out_.rows.size()) - 1;
     return out_;
@@ -239,10 +242,12 @@ Outcome RunReal(const Entry& root, int stop_at) {
   });
   rig.Catalogue('C');
   Check(rig.errors().empty() && rig.busy() == 0 && rig.yes_enabled(), "the run returns");
-  Check(rig.status().starts_with(" Koniec C:, ew. podziękowania proszę wysyłać "_cp),
-        "the finish message");
+  const bool closed = tk.closed();
+  Check(closed ? rig.status() == " Zatrzymane."
+               : rig.status().starts_with(" Koniec C:, ew. podziękowania proszę wysyłać "_cp),
+        "the finish message, or the stop message of an Esc that closed the window");
   Check(files.created() == std::vector<std::string>{"FUZZ.txt"}, "the catalogue file");
-  return {rig.rows(), files.Find("/work/FUZZ.txt")->bytes, tk.l().Selected()};
+  return {rig.rows(), files.Find("/work/FUZZ.txt")->bytes, tk.l().Selected(), closed};
 }
 
 }  // namespace
@@ -258,6 +263,7 @@ void Target(FuzzInput& in) {
   Check(real.rows == expected.rows, "the result list");
   Check(real.catalogue == expected.catalogue, "the catalogue file");
   Check(real.selected == expected.selected, "the selected row");
+  Check(real.closed == expected.closed, "the window closes only at an Esc when nothing runs");
 }
 
 }  // namespace zbk::fuzz
