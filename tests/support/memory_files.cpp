@@ -10,23 +10,17 @@ namespace {
 
 using Node = MemoryFiles::Node;
 
-std::vector<std::string_view> Parts(std::string_view path) {
-  std::vector<std::string_view> parts;
+// The path with empty parts left out: "/work//a/" is "/work/a".
+std::string Normal(std::string_view path) {
+  std::string out;
   while (!path.empty()) {
     const auto slash = path.find('/');
     const std::string_view part = path.substr(0, slash);
-    if (!part.empty()) parts.push_back(part);
+    if (!part.empty()) out.append("/").append(part);
     if (slash == std::string_view::npos) break;
     path.remove_prefix(slash + 1);
   }
-  return parts;
-}
-
-std::shared_ptr<Node> ChildNamed(const Node& folder, std::string_view native_name) {
-  for (const auto& entry : folder.entries) {
-    if (entry->native_name == native_name) return entry;
-  }
-  return nullptr;
+  return out;
 }
 
 std::uint32_t ListedSize(std::size_t bytes) {
@@ -82,17 +76,13 @@ class MemoryInputFile : public InputFile {
 
 MemoryFiles::MemoryFiles() : top_(std::make_shared<Node>()) {
   top_->folder = true;
+  index_.emplace("", top_);
   Folder(NativePath(kWorkingFolder));
 }
 
 std::shared_ptr<Node> MemoryFiles::FindShared(const NativePath& path) {
-  std::shared_ptr<Node> node = top_;
-  for (const std::string_view part : Parts(path)) {
-    if (!node->folder) return nullptr;
-    node = ChildNamed(*node, part);
-    if (!node) return nullptr;
-  }
-  return node;
+  const auto it = index_.find(Normal(path));
+  return it == index_.end() ? nullptr : it->second;
 }
 
 Node* MemoryFiles::Find(const NativePath& path) {
@@ -100,25 +90,22 @@ Node* MemoryFiles::Find(const NativePath& path) {
 }
 
 Node& MemoryFiles::Folder(const NativePath& path) {
-  Node* node = top_.get();
-  for (const std::string_view part : Parts(path)) {
-    std::shared_ptr<Node> next = ChildNamed(*node, part);
-    if (!next) {
-      next = std::make_shared<Node>();
-      next->name = next->native_name = std::string(part);
-      next->folder = true;
-      node->entries.push_back(next);
-    }
-    node = next.get();
-  }
-  return *node;
+  const std::string normal = Normal(path);
+  if (const auto found = FindShared(normal)) return *found;
+  const auto slash = normal.rfind('/');
+  Node entry;
+  entry.name = entry.native_name = normal.substr(slash + 1);
+  entry.folder = true;
+  return Add(normal.substr(0, slash), std::move(entry));
 }
 
 Node& MemoryFiles::Add(const NativePath& folder, Node entry) {
   Node& parent = Folder(folder);
   if (entry.native_name.empty()) entry.native_name = std::to_string(parent.entries.size());
-  parent.entries.push_back(std::make_shared<Node>(std::move(entry)));
-  return *parent.entries.back();
+  auto node = std::make_shared<Node>(std::move(entry));
+  index_[Normal(folder) + "/" + node->native_name] = node;
+  parent.entries.push_back(node);
+  return *node;
 }
 
 Node& MemoryFiles::AddFile(const NativePath& folder, std::string_view name,
@@ -142,6 +129,10 @@ bool MemoryFiles::Remove(const NativePath& path) {
   });
   if (it == entries.end()) return false;
   entries.erase(it);
+  const std::string gone = Normal(path);
+  std::erase_if(index_, [&](const auto& item) {
+    return item.first == gone || item.first.starts_with(gone + "/");
+  });
   return true;
 }
 
@@ -165,14 +156,14 @@ NativePath MemoryFiles::Child(const NativePath& folder, const NativePath& name) 
 std::unique_ptr<OutputFile> MemoryFiles::Create(std::string_view name) {
   created_.emplace_back(name);
   if (name.empty() || name.find('/') != std::string_view::npos) return nullptr;
-  Node& work = Folder(NativePath(kWorkingFolder));
-  std::shared_ptr<Node> file = ChildNamed(work, name);
+  const NativePath path = NativePath(kWorkingFolder) + "/" + std::string(name);
+  std::shared_ptr<Node> file = FindShared(path);
   if (file && file->folder) return nullptr;
   if (!file) {
     Node entry;
     entry.name = entry.native_name = std::string(name);
     Add(NativePath(kWorkingFolder), std::move(entry));
-    file = ChildNamed(work, name);
+    file = FindShared(path);
   }
   file->bytes.clear();
   file->size = 0;

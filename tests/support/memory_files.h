@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/os.h"
@@ -59,6 +60,8 @@ class MemoryFiles : public Files {
   std::shared_ptr<Node> FindShared(const NativePath& path);
 
   std::shared_ptr<Node> top_;
+  // Every node by its native path, parts joined by single "/" ("" for the top).
+  std::unordered_map<std::string, std::shared_ptr<Node>> index_;
   std::vector<std::string> created_;
   std::size_t read_chunk_ = 1 << 16;
 };
