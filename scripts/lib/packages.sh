@@ -25,3 +25,8 @@ ensure_packages() {
 
 # The packages every build needs.
 CORE_PACKAGES=(cmake make g++ libgtest-dev)
+
+# Building the Windows program Zbk.exe: the MinGW-w64 cross compiler.
+WINDOWS_BUILD_PACKAGES=(g++-mingw-w64-x86-64-posix)
+# Running its tests: Wine on a virtual X screen (xvfb-run needs xauth).
+WINDOWS_TEST_PACKAGES=(wine wine64 fonts-wine xvfb xauth)
