@@ -252,11 +252,5 @@ TEST_F(WindowTest, TheResultListStaysUsableWithHundredsOfThousandsOfRows) {
   EXPECT_EQ(l.Selected(), kRows);
 }
 
-TEST_F(WindowTest, TheMessageLoopEndsWhenEscClosesTheWindow) {
-  Post(VK_ESCAPE);
-  EXPECT_EQ(window_->Run(), 0);
-  EXPECT_TRUE(window_->closed());
-}
-
 }  // namespace
 }  // namespace zbk::testing

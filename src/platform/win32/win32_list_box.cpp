@@ -30,6 +30,7 @@ Win32ListBox::Win32ListBox(HWND parent, int id)
 void Win32ListBox::Clear() {
   rows_.clear();
   count_behind_ = false;
+  selection_due_.reset();
   Send(hwnd_, LB_RESETCONTENT);
 }
 
@@ -65,15 +66,13 @@ void Win32ListBox::Replace(int index, std::string_view row) {
 }
 
 int Win32ListBox::Selected() const {
-  Sync();
+  if (selection_due_) return *selection_due_;
   const int selected = Send(hwnd_, LB_GETCURSEL);
   return selected == LB_ERR ? -1 : selected;
 }
 
 void Win32ListBox::Select(int index) {
-  Sync();
-  if (index < 0 || index >= Count()) index = -1;
-  Send(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(index));
+  selection_due_ = index >= 0 && index < Count() ? index : -1;
 }
 
 void Win32ListBox::SetSorted(bool on) {
@@ -93,15 +92,26 @@ void Win32ListBox::Focus() {
 }
 
 void Win32ListBox::Sync() const {
-  if (!count_behind_) return;
-  count_behind_ = false;
-  // Setting the count must not move the selection or the scrolled position.
-  const int selected = Send(hwnd_, LB_GETCURSEL);
-  const int top = Send(hwnd_, LB_GETTOPINDEX);
-  Send(hwnd_, LB_SETCOUNT, rows_.size());
-  if (Send(hwnd_, LB_GETCURSEL) != selected)
-    Send(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(selected));
-  if (Send(hwnd_, LB_GETTOPINDEX) != top) Send(hwnd_, LB_SETTOPINDEX, static_cast<WPARAM>(top));
+  if (!count_behind_ && !selection_due_) return;
+  // Every change at once, then one repaint.
+  Send(hwnd_, WM_SETREDRAW, FALSE);
+  if (count_behind_) {
+    count_behind_ = false;
+    // Setting the count must not move the selection or the scrolled position.
+    const int selected = Send(hwnd_, LB_GETCURSEL);
+    const int top = Send(hwnd_, LB_GETTOPINDEX);
+    Send(hwnd_, LB_SETCOUNT, rows_.size());
+    if (Send(hwnd_, LB_GETCURSEL) != selected) {
+      Send(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(selected));
+    }
+    if (Send(hwnd_, LB_GETTOPINDEX) != top) Send(hwnd_, LB_SETTOPINDEX, static_cast<WPARAM>(top));
+  }
+  if (selection_due_) {
+    Send(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(*selection_due_));  // scrolls it into view
+    selection_due_.reset();
+  }
+  Send(hwnd_, WM_SETREDRAW, TRUE);
+  InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void Win32ListBox::Draw(const DRAWITEMSTRUCT& item) const {

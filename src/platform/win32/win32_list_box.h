@@ -2,12 +2,13 @@
 // own (LBS_NODATA, owner-drawn), whose rows the program keeps and paints, so
 // that hundreds of thousands of rows cost no more than their text. Sorted
 // order is the program's own, switched on and off at any time. Rows appended
-// in unsorted order reach the Windows control in one step, before the next
-// messages are processed or the selection is read or set.
+// in unsorted order and a newly selected row reach the Windows control in
+// one step, painted once, before the next messages are processed.
 #pragma once
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,7 +36,8 @@ class Win32ListBox : public ListBox {
   bool Sorted() const override { return sorted_; }
   void Focus() override;
 
-  // Gives the Windows control the rows appended since the last time.
+  // Gives the Windows control the rows appended and the row selected since
+  // the last time.
   void Sync() const;
   // WM_DRAWITEM for this list box.
   void Draw(const DRAWITEMSTRUCT& item) const;
@@ -44,7 +46,8 @@ class Win32ListBox : public ListBox {
   HWND hwnd_;
   std::vector<std::string> rows_;
   bool sorted_ = false;
-  mutable bool count_behind_ = false;  // rows_ holds rows the control does not count yet
+  mutable bool count_behind_ = false;         // rows_ holds rows the control does not count yet
+  mutable std::optional<int> selection_due_;  // selected here, not yet in the control
 };
 
 }  // namespace zbk

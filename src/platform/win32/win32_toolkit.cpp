@@ -169,8 +169,8 @@ LRESULT Win32Toolkit::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       return TRUE;
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
-      if (item.CtlID == kIdLi) li_->Draw(item);
-      if (item.CtlID == kIdL) l_->Draw(item);
+      if (item.CtlID == kIdLi && li_ != nullptr) li_->Draw(item);
+      if (item.CtlID == kIdL && l_ != nullptr) l_->Draw(item);
       return TRUE;
     }
     case WM_SIZE:
