@@ -57,6 +57,10 @@ void Win32Toolkit::SyncLists() {
 
 void Win32Toolkit::Dispatch(MSG& msg) {
   if (HandleKey(msg)) return;
+  // A message box shown by a handler keeps its own keys while messages are
+  // processed from inside it.
+  const HWND root = msg.hwnd != nullptr ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+  if (root != nullptr && root != window_ && IsDialogMessageW(root, &msg)) return;
   TranslateMessage(&msg);
   DispatchMessageW(&msg);
 }
