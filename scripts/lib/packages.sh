@@ -25,3 +25,9 @@ ensure_packages() {
 
 # The packages every build needs.
 CORE_PACKAGES=(cmake make g++ libgtest-dev)
+
+# What the desktop program needs to build and to show its window: Qt 6
+# Widgets (with QTest and the offscreen platform) and its font.
+QT_PACKAGES=(qt6-base-dev fonts-dejavu-core)
+# To run the window where there is no display.
+HEADLESS_DISPLAY_PACKAGES=(xvfb xauth)

@@ -1,7 +1,6 @@
 #include "platform/qt/qt_list_box.h"
 
 #include <QItemSelectionModel>
-#include <algorithm>
 
 #include "platform/list_order.h"
 
@@ -21,15 +20,11 @@ void QtListBox::Add(std::string_view row) {
     model_.Append(row);
     return;
   }
-  const auto& rows = model_.rows();
-  const auto at =
-      std::upper_bound(rows.begin(), rows.end(), row,
-                       [](std::string_view a, const std::string& b) { return ListRowLess(a, b); });
-  model_.Insert(static_cast<int>(at - rows.begin()), row);
+  model_.Insert(model_.rows().UpperBound(row, ListRowLess), row);
 }
 
 std::string QtListBox::Row(int index) const {
-  return Valid(index) ? model_.rows()[static_cast<std::size_t>(index)] : std::string();
+  return Valid(index) ? std::string(model_.rows()[index]) : std::string();
 }
 
 void QtListBox::Replace(int index, std::string_view row) {

@@ -127,6 +127,11 @@ void QtWindow::moveEvent(QMoveEvent* event) {
   FitFrame();
 }
 
+void QtWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  FitFrame();
+}
+
 void QtWindow::closeEvent(QCloseEvent* event) {
   if (close_guard_ && !close_guard_()) {
     event->ignore();

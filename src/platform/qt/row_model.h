@@ -1,26 +1,31 @@
-// The rows of a list box, kept as Windows-1250 bytes and shown through Qt's
-// model/view: a view converts only the rows it paints. Rows appended in a
-// burst are announced to the views together, once control gets back to the
-// event loop (or before anything else changes the rows), so a million
-// appends do not cost a million notifications.
+// The rows of a list box, kept as Windows-1250 text in a RowStore and shown
+// through Qt's model/view: a view converts only the rows it paints. Rows
+// appended in a burst are announced to the views together, at the events
+// processed a moment later (at most ten times a second), or before anything
+// else changes the rows: a view's bookkeeping grows with the length of the
+// list, so a million rows must not cost a million announcements.
 #pragma once
 
 #include <QAbstractListModel>
-#include <string>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <string_view>
-#include <vector>
+
+#include "platform/qt/row_store.h"
 
 namespace zbk {
 
 class RowModel : public QAbstractListModel {
  public:
+  RowModel();
+
   // The rows announced so far.
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role) const override;
 
   // Every row, announced or not.
-  const std::vector<std::string>& rows() const { return rows_; }
-  int size() const { return static_cast<int>(rows_.size()); }
+  const RowStore& rows() const { return rows_; }
+  int size() const { return rows_.size(); }
 
   // Appends a row; views learn of it at the next FlushAppended.
   void Append(std::string_view row);
@@ -33,9 +38,10 @@ class RowModel : public QAbstractListModel {
   void Sort();
 
  private:
-  std::vector<std::string> rows_;
+  RowStore rows_;
   int announced_ = 0;
-  bool flush_posted_ = false;
+  QTimer flush_timer_;
+  QElapsedTimer since_flush_;
 };
 
 }  // namespace zbk
