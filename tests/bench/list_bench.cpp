@@ -59,6 +59,7 @@ void Fill(QtListBox& list, int every_events) {
     list.Add(row);
     if (every_events > 0 && ++n % every_events == 0) TheWindow().toolkit.ProcessMessages();
   }
+  list.model().FlushAppended();  // every row shown, not only those announced so far
   TheWindow().toolkit.ProcessMessages();
 }
 
