@@ -1,6 +1,6 @@
 // The program's real window on Qt's offscreen platform: the Qt toolkit and
-// the core's TFo, with drives given by the test, real folders, fixed host
-// names and a temporary working folder of its own.
+// the core's TFo, with drives given by the test, real folders, the fixed
+// host names jan and PC1, and a temporary working folder of its own.
 #pragma once
 
 #include <QTest>
@@ -13,14 +13,9 @@
 #include "platform/posix/posix_files.h"
 #include "platform/qt/qt_toolkit.h"
 #include "support/temp_folder.h"
+#include "support/window_fixture.h"
 
 namespace zbk::testing {
-
-class FixedHosts : public Hosts {
- public:
-  std::string ComputerName() override { return "PC1"; }
-  std::string UserName() override { return "jan"; }
-};
 
 class WindowRig {
  public:
