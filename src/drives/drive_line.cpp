@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "text/literal.h"
 
 namespace zbk {
 namespace {

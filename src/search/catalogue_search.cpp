@@ -1,5 +1,6 @@
 #include "search/catalogue_search.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -39,7 +40,7 @@ bool Contains(std::string_view text, const ShortText& word) {
   return text.find(word.view()) != std::string_view::npos;
 }
 
-// Searches one file; false when the BusyFlag stopped the search.
+// Searches one file to its end, or until the BusyFlag is cleared.
 void SearchFile(WindowState& state, const SearchWords& words, const ShortText& padded,
                 LineReader& reader, std::vector<ShortText>& hit_catalogues) {
   ListBox& results = state.w.L;

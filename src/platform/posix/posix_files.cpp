@@ -78,28 +78,23 @@ class PosixListing : public FolderListing {
   bool has_pending_ = false;
 };
 
-class PosixOutputFile : public OutputFile {
+// An open file descriptor with the name shown in error messages; closed
+// when dropped, or by Close, which reports a failure.
+class Descriptor {
  public:
-  PosixOutputFile(int fd, std::string shown) : fd_(fd), shown_(std::move(shown)) {}
-  ~PosixOutputFile() override {
+  Descriptor(int fd, std::string shown) : fd_(fd), shown_(std::move(shown)) {}
+  ~Descriptor() {
     if (fd_ >= 0) ::close(fd_);
   }
-  PosixOutputFile(const PosixOutputFile&) = delete;
-  PosixOutputFile& operator=(const PosixOutputFile&) = delete;
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
 
-  void Write(std::string_view bytes) override {
-    while (!bytes.empty()) {
-      const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) throw FileError(FileError::Kind::kWrite, shown_);
-      bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-  }
-
-  void Close() override {
+  int fd() const { return fd_; }
+  [[noreturn]] void Fail(FileError::Kind kind) const { throw FileError(kind, shown_); }
+  void Close() {
     const int fd = fd_;
     fd_ = -1;
-    if (::close(fd) != 0) throw FileError(FileError::Kind::kClose, shown_);
+    if (::close(fd) != 0) Fail(FileError::Kind::kClose);
   }
 
  private:
@@ -107,32 +102,39 @@ class PosixOutputFile : public OutputFile {
   std::string shown_;
 };
 
+class PosixOutputFile : public OutputFile {
+ public:
+  PosixOutputFile(int fd, std::string shown) : file_(fd, std::move(shown)) {}
+
+  void Write(std::string_view bytes) override {
+    while (!bytes.empty()) {
+      const ssize_t n = ::write(file_.fd(), bytes.data(), bytes.size());
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) file_.Fail(FileError::Kind::kWrite);
+      bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+  }
+  void Close() override { file_.Close(); }
+
+ private:
+  Descriptor file_;
+};
+
 class PosixInputFile : public InputFile {
  public:
-  PosixInputFile(int fd, std::string shown) : fd_(fd), shown_(std::move(shown)) {}
-  ~PosixInputFile() override {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  PosixInputFile(const PosixInputFile&) = delete;
-  PosixInputFile& operator=(const PosixInputFile&) = delete;
+  PosixInputFile(int fd, std::string shown) : file_(fd, std::move(shown)) {}
 
   std::size_t Read(char* buffer, std::size_t size) override {
     for (;;) {
-      const ssize_t n = ::read(fd_, buffer, size);
+      const ssize_t n = ::read(file_.fd(), buffer, size);
       if (n >= 0) return static_cast<std::size_t>(n);
-      if (errno != EINTR) throw FileError(FileError::Kind::kRead, shown_);
+      if (errno != EINTR) file_.Fail(FileError::Kind::kRead);
     }
   }
-
-  void Close() override {
-    const int fd = fd_;
-    fd_ = -1;
-    if (::close(fd) != 0) throw FileError(FileError::Kind::kClose, shown_);
-  }
+  void Close() override { file_.Close(); }
 
  private:
-  int fd_;
-  std::string shown_;
+  Descriptor file_;
 };
 
 }  // namespace

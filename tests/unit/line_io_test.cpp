@@ -1,0 +1,141 @@
+// Reading and writing catalogue text files: line ends, Ctrl-Z, long lines,
+// buffering and failures.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "text/line_reader.h"
+#include "text/line_writer.h"
+
+namespace zbk {
+namespace {
+
+class BytesInput : public InputFile {
+ public:
+  explicit BytesInput(std::string bytes, std::size_t chunk = 7, bool fail_at_end = false)
+      : bytes_(std::move(bytes)), chunk_(chunk), fail_at_end_(fail_at_end) {}
+  std::size_t Read(char* buffer, std::size_t size) override {
+    if (pos_ == bytes_.size() && fail_at_end_) throw FileError(FileError::Kind::kRead, "x.txt");
+    const std::size_t n = std::min({size, chunk_, bytes_.size() - pos_});
+    std::copy_n(bytes_.data() + pos_, n, buffer);
+    pos_ += n;
+    return n;
+  }
+  void Close() override {}
+
+ private:
+  std::string bytes_;
+  std::size_t pos_ = 0;
+  std::size_t chunk_;
+  bool fail_at_end_;
+};
+
+// Reads lines the way the search does: at least one, then until the end.
+std::vector<std::string> Lines(std::string bytes, std::size_t buffer = 5) {
+  LineReader reader(std::make_unique<BytesInput>(std::move(bytes)), buffer);
+  std::vector<std::string> lines;
+  std::string line;
+  do {
+    reader.ReadLine(line);
+    lines.push_back(line);
+  } while (!reader.Eof());
+  return lines;
+}
+
+using Strings = std::vector<std::string>;
+
+TEST(LineReader, CrAndCrLfEndLinesLfIsAnOrdinaryCharacter) {
+  EXPECT_EQ(Lines("ab\r\ncd\r\n"), (Strings{"ab", "cd"}));
+  EXPECT_EQ(Lines("ab\rcd"), (Strings{"ab", "cd"}));
+  EXPECT_EQ(Lines("ab\ncd\r\n"), (Strings{"ab\ncd"}));
+  EXPECT_EQ(Lines("ab\r\n\ncd"), (Strings{"ab", "\ncd"}));  // one LF after the CR only
+  EXPECT_EQ(Lines("ab\r\r\ncd"), (Strings{"ab", "", "cd"}));
+  EXPECT_EQ(Lines(std::string("a\0b\r\n", 5)), (Strings{std::string("a\0b", 3)}));
+}
+
+TEST(LineReader, AnEmptyFileGivesOneEmptyLine) {
+  EXPECT_EQ(Lines(""), (Strings{""}));
+  EXPECT_EQ(Lines("\r\n"), (Strings{""}));
+  EXPECT_EQ(Lines("x"), (Strings{"x"}));
+}
+
+TEST(LineReader, CtrlZEndsTheLineAndAtALineStartTheFile) {
+  EXPECT_EQ(Lines("ab\r\n\x1A"
+                  "cd\r\n"),
+            (Strings{"ab"}));
+  EXPECT_EQ(Lines("ab\x1A"
+                  "cd\r\nef"),
+            (Strings{"ab", "ef"}));
+  EXPECT_EQ(Lines("\x1A"), (Strings{""}));
+}
+
+TEST(LineReader, KeepsTheFirst250CharactersOfALongLine) {
+  const std::string first(250, 'a');
+  const std::string rest(300, 'b');
+  EXPECT_EQ(Lines(first + rest + "\r\nnext"), (Strings{first, "next"}));
+  EXPECT_EQ(Lines(first + "\r\n"), (Strings{first}));
+  // A Ctrl-Z beyond the 250th character is lost with the rest of the line.
+  EXPECT_EQ(Lines(first + "\x1A" + "\r\nnext", 64), (Strings{first, "next"}));
+}
+
+TEST(LineReader, AReadFailureIsAFileError) {
+  LineReader reader(std::make_unique<BytesInput>("ab", 7, true));
+  std::string line;
+  EXPECT_THROW(reader.ReadLine(line), FileError);
+}
+
+class BytesOutput : public OutputFile {
+ public:
+  BytesOutput(std::string& sink, int fail_on_write) : sink_(sink), fail_on_write_(fail_on_write) {}
+  void Write(std::string_view bytes) override {
+    if (++writes_ == fail_on_write_) throw FileError(FileError::Kind::kWrite, "x.txt");
+    sink_.append(bytes);
+  }
+  void Close() override { sink_.append("<closed>"); }
+
+ private:
+  std::string& sink_;
+  int fail_on_write_;
+  int writes_ = 0;
+};
+
+TEST(LineWriter, EndsLinesWithCrLfAndWritesWhenTheBufferFillsOrAtClose) {
+  std::string sink;
+  LineWriter writer(std::make_unique<BytesOutput>(sink, 0), 8);
+  writer.WriteLine("abc");
+  EXPECT_EQ(sink, "");
+  writer.WriteLine("de");
+  EXPECT_EQ(sink, "abc\r\nde\r\n");
+  writer.WriteLine("f");
+  writer.Close();
+  EXPECT_EQ(sink, "abc\r\nde\r\nf\r\n<closed>");
+}
+
+TEST(LineWriter, AFailedWriteThrowsAndADroppedWriterKeepsWhatItCan) {
+  std::string sink;
+  {
+    LineWriter writer(std::make_unique<BytesOutput>(sink, 2), 4);
+    writer.WriteLine("one");
+    EXPECT_THROW(writer.WriteLine("two"), FileError);
+  }
+  EXPECT_EQ(sink, "one\r\n");
+  sink.clear();
+  {
+    LineWriter writer(std::make_unique<BytesOutput>(sink, 0), 100);
+    writer.WriteLine("kept");
+  }
+  EXPECT_EQ(sink, "kept\r\n");
+}
+
+TEST(FileError, MessagesNameTheFileInPolish) {
+  EXPECT_EQ(FileError(FileError::Kind::kOpen, "A.txt").Message(),
+            "Nie mog\xEA otworzy\xE6 pliku A.txt");
+  EXPECT_EQ(FileError(FileError::Kind::kWrite, "A.txt").Message(),
+            "B\xB3\xB9"
+            "d zapisu pliku A.txt");
+}
+
+}  // namespace
+}  // namespace zbk
