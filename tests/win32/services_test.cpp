@@ -4,14 +4,12 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "app/main_window.h"
-#include "platform/drivetable/drive_table.h"
-#include "platform/memory/memory_toolkit.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_drives.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_hosts.h"
 #include "support/temp_folder.h"
+#include "support/window_fixture.h"
 #include "text/literal.h"
 #include "text/upper.h"
 #include "win32/wine_support.h"
@@ -31,16 +29,13 @@ TEST(Win32Services, ACatalogueRunWritesPolishNamesInWindows1250) {
   fs::create_directories(work);
   const WorkingFolderScope in(work);
 
-  DriveTable drives;
-  drives.Set('K', {kDriveRemovable, 1, 2, NativeOf(disk.wstring()), std::string("Wakacje ąę"_cp)});
-  Win32Files files;
-  FixedHosts hosts;
-  MemoryToolkit window;
-  TFo fo(Os{drives, files, hosts}, window.widgets());
-  window.Start(fo);
-  window.Tick();
-  window.li().Select(11);
-  window.ClickYes();
+  WindowFixture f;
+  f.drives.Set('K',
+               {kDriveRemovable, 1, 2, NativeOf(disk.wstring()), std::string("Wakacje ąę"_cp)});
+  f.Start();
+  f.toolkit.Tick();
+  f.toolkit.li().Select(11);
+  f.toolkit.ClickYes();
 
   const std::string catalogue = ReadBytes(work / L"Wakacje ąę.txt");
   // In name order: "??" (63) before "Zdjęcia" (90).
@@ -49,10 +44,10 @@ TEST(Win32Services, ACatalogueRunWritesPolishNamesInWindows1250) {
             "        150.000  Zdj\xEA\x63ia\\\x9Fr\xF3\x64\xB3o.dat\r\n");
 
   // And the search finds it again, the catalogue named in Windows-1250.
-  window.FocusControl(Control::kE);
-  window.SetQueryText("źródło"_cp);
-  window.PressEnter();
-  const auto& rows = window.l().rows();
+  f.toolkit.FocusControl(Control::kE);
+  f.toolkit.SetQueryText("źródło"_cp);
+  f.toolkit.PressEnter();
+  const auto& rows = f.toolkit.l().rows();
   ASSERT_FALSE(rows.empty());
   EXPECT_EQ(rows.front(),
             " Wakacje \xB9\xEA.txt:         150.000  Zdj\xEA\x63ia\\\x9Fr\xF3\x64\xB3o.dat");

@@ -7,7 +7,7 @@
 
 #include "platform/win32/wide_text.h"
 #include "text/literal.h"
-#include "win32/window_fixture.h"
+#include "win32/real_window.h"
 
 namespace zbk::testing {
 namespace {
@@ -18,7 +18,7 @@ int ListCount(HWND list) {
   return static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
 }
 
-TEST_F(WindowTest, StartsAcrossTheScreenWithTheDesignedLayout) {
+TEST_F(RealWindowTest, StartsAcrossTheScreenWithTheDesignedLayout) {
   RECT frame;
   GetWindowRect(window_->window(), &frame);
   EXPECT_EQ(frame.left, 1);
@@ -64,7 +64,7 @@ TEST_F(WindowTest, StartsAcrossTheScreenWithTheDesignedLayout) {
   EXPECT_EQ(std::wstring(font.lfFaceName), L"Consolas");
 }
 
-TEST_F(WindowTest, TheSpeedButtonsHaveTheirTooltips) {
+TEST_F(RealWindowTest, TheSpeedButtonsHaveTheirTooltips) {
   const auto hint = [this](WidgetId id) {
     wchar_t text[80] = {};
     TOOLINFOW info{};
@@ -80,7 +80,7 @@ TEST_F(WindowTest, TheSpeedButtonsHaveTheirTooltips) {
   EXPECT_EQ(hint(WidgetId::kX2), L" Porównaj wielkość ");
 }
 
-TEST_F(WindowTest, WidgetsFollowTheirAnchorsWhenTheWindowIsResized) {
+TEST_F(RealWindowTest, WidgetsFollowTheirAnchorsWhenTheWindowIsResized) {
   const int w = window_->ClientWidth();
   RECT frame;
   GetWindowRect(window_->window(), &frame);
@@ -95,7 +95,7 @@ TEST_F(WindowTest, WidgetsFollowTheirAnchorsWhenTheWindowIsResized) {
   EXPECT_EQ(Bounds(WidgetId::kPa), (Rect{5, 357, w - 100 - 10, 25}));
 }
 
-TEST_F(WindowTest, TheCaptionOfYesFollowsTheFocus) {
+TEST_F(RealWindowTest, TheCaptionOfYesFollowsTheFocus) {
   Press(VK_TAB);
   EXPECT_EQ(GetFocus(), window_->ControlWindow(WidgetId::kL));
   EXPECT_EQ(YesCaption(), "Zmień"_cp);
@@ -123,7 +123,7 @@ TEST_F(WindowTest, TheCaptionOfYesFollowsTheFocus) {
   EXPECT_EQ(fo_->state().BusyFlag, 0);
 }
 
-TEST_F(WindowTest, CataloguesADriveAndSearchesTheCatalogue) {
+TEST_F(RealWindowTest, CataloguesADriveAndSearchesTheCatalogue) {
   Tick();
   ASSERT_EQ(window_->li().Count(), 27);
   EXPECT_EQ(window_->li().Row(11).substr(0, 4), " K: ");
@@ -163,7 +163,7 @@ TEST_F(WindowTest, CataloguesADriveAndSearchesTheCatalogue) {
   EXPECT_TRUE(errors_.empty());
 }
 
-TEST_F(WindowTest, EscDuringACommandStopsItAndAgainClosesTheWindow) {
+TEST_F(RealWindowTest, EscDuringACommandStopsItAndAgainClosesTheWindow) {
   Tick();
   SendMessageW(window_->ControlWindow(WidgetId::kLi), LB_SETCURSEL, 11, 0);
   Post(VK_RETURN);
@@ -179,7 +179,7 @@ TEST_F(WindowTest, EscDuringACommandStopsItAndAgainClosesTheWindow) {
   EXPECT_FALSE(IsWindow(window_->window()));
 }
 
-TEST_F(WindowTest, ClosingDuringACommandLetsItFinishFirst) {
+TEST_F(RealWindowTest, ClosingDuringACommandLetsItFinishFirst) {
   Tick();
   SendMessageW(window_->ControlWindow(WidgetId::kLi), LB_SETCURSEL, 11, 0);
   Post(VK_RETURN);
@@ -189,7 +189,7 @@ TEST_F(WindowTest, ClosingDuringACommandLetsItFinishFirst) {
   EXPECT_EQ(fo_->state().BusyFlag, 0);
 }
 
-TEST_F(WindowTest, EnterDoesNothingWhileYesIsDisabled) {
+TEST_F(RealWindowTest, EnterDoesNothingWhileYesIsDisabled) {
   window_->yes().SetEnabled(false);
   Press(VK_RETURN);
   SendMessageW(window_->ControlWindow(WidgetId::kYes), BM_CLICK, 0, 0);
@@ -199,7 +199,7 @@ TEST_F(WindowTest, EnterDoesNothingWhileYesIsDisabled) {
   EXPECT_EQ(Status(), " Wybierz napęd."_cp);
 }
 
-TEST_F(WindowTest, AFileErrorEndsTheCommandWithTheErrorReport) {
+TEST_F(RealWindowTest, AFileErrorEndsTheCommandWithTheErrorReport) {
   WriteBytes(work_ / L"ZAJĘTY.TXT", "abc\r\n");
   const HANDLE held = CreateFileW((work_ / L"ZAJĘTY.TXT").c_str(), GENERIC_READ, 0, nullptr,
                                   OPEN_EXISTING, 0, nullptr);
@@ -221,7 +221,7 @@ TEST_F(WindowTest, AFileErrorEndsTheCommandWithTheErrorReport) {
   EXPECT_TRUE(PumpUntilClosed());
 }
 
-TEST_F(WindowTest, TheResultListStaysUsableWithHundredsOfThousandsOfRows) {
+TEST_F(RealWindowTest, TheResultListStaysUsableWithHundredsOfThousandsOfRows) {
   ListBox& l = window_->l();
   const HWND list = window_->ControlWindow(WidgetId::kL);
   l.Clear();

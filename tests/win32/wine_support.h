@@ -1,13 +1,11 @@
 // Helpers of the tests of the Windows layer: files made through the wide
-// calls (names outside any ANSI code page included), the working folder
-// for the length of a test, and fixed host names.
+// calls (names outside any ANSI code page included), and the working folder
+// for the length of a test.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
 #include <string>
-
-#include "platform/os.h"
 
 namespace zbk::testing {
 
@@ -27,12 +25,6 @@ class WorkingFolderScope {
 
  private:
   std::filesystem::path before_;
-};
-
-class FixedHosts : public Hosts {
- public:
-  std::string ComputerName() override { return "PC1"; }
-  std::string UserName() override { return "jan"; }
 };
 
 }  // namespace zbk::testing

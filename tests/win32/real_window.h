@@ -16,11 +16,12 @@
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_toolkit.h"
 #include "support/temp_folder.h"
+#include "support/window_fixture.h"
 #include "win32/wine_support.h"
 
 namespace zbk::testing {
 
-class WindowTest : public ::testing::Test {
+class RealWindowTest : public ::testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;

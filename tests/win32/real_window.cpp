@@ -1,4 +1,4 @@
-#include "win32/window_fixture.h"
+#include "win32/real_window.h"
 
 #include "platform/win32/wide_text.h"
 
@@ -6,7 +6,7 @@ namespace zbk::testing {
 
 namespace fs = std::filesystem;
 
-void WindowTest::SetUp() {
+void RealWindowTest::SetUp() {
   disk_ = temp_.path() / L"dysk";
   MakeFile(disk_ / L"Zdjęcia" / L"źródło.dat", 150000);
   MakeFile(disk_ / L"Zdjęcia" / L"mały.dat", 10);
@@ -25,7 +25,7 @@ void WindowTest::SetUp() {
   Pump();
 }
 
-void WindowTest::TearDown() {
+void RealWindowTest::TearDown() {
   fo_.reset();
   window_.reset();
   // A window that closed asked its loop to end; the next test has its own.
@@ -35,7 +35,7 @@ void WindowTest::TearDown() {
   in_work_.reset();
 }
 
-bool WindowTest::PumpUntilClosed() {
+bool RealWindowTest::PumpUntilClosed() {
   for (int i = 0; i < 100 && !window_->closed(); ++i) {
     Pump();
     if (!window_->closed()) Sleep(10);
@@ -43,17 +43,17 @@ bool WindowTest::PumpUntilClosed() {
   return window_->closed();
 }
 
-void WindowTest::Post(WPARAM key) {
+void RealWindowTest::Post(WPARAM key) {
   HWND focus = GetFocus();
   PostMessageW(focus != nullptr ? focus : window_->window(), WM_KEYDOWN, key, 1);
 }
 
-void WindowTest::Tick() {
+void RealWindowTest::Tick() {
   PostMessageW(window_->window(), WM_TIMER, 1, 0);
   Pump();
 }
 
-Rect WindowTest::Bounds(WidgetId id) const {
+Rect RealWindowTest::Bounds(WidgetId id) const {
   RECT r;
   GetWindowRect(window_->ControlWindow(id), &r);
   MapWindowPoints(nullptr, window_->window(), reinterpret_cast<POINT*>(&r), 2);
