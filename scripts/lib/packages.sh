@@ -26,5 +26,16 @@ ensure_packages() {
 # The packages every build needs.
 CORE_PACKAGES=(cmake make g++ libgtest-dev)
 
+# What the desktop program needs to build and to show its window: Qt 6
+# Widgets (with QTest and the offscreen platform) and its font.
+QT_PACKAGES=(qt6-base-dev fonts-dejavu-core)
+# To run the window where there is no display.
+HEADLESS_DISPLAY_PACKAGES=(xvfb xauth)
+
+# Building the Windows program Zbk.exe: the MinGW-w64 cross compiler.
+WINDOWS_BUILD_PACKAGES=(g++-mingw-w64-x86-64-posix)
+# Running its tests: Wine (on a virtual screen, HEADLESS_DISPLAY_PACKAGES).
+WINDOWS_TEST_PACKAGES=(wine wine64 fonts-wine)
+
 # The packages the libFuzzer build needs (clang and its runtime libraries).
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)

@@ -9,7 +9,7 @@
 #include "app/main_window.h"
 #include "platform/drivetable/drive_table.h"
 #include "platform/memory/memory_toolkit.h"
-#include "platform/posix/posix_files.h"
+#include "support/system_files.h"
 
 namespace zbk::testing {
 
@@ -31,7 +31,7 @@ struct WindowFixture {
   std::string status() { return toolkit.pa().caption(); }
 
   DriveTable drives;
-  PosixFiles files;
+  SystemFiles files;
   FixedHosts hosts;
   MemoryToolkit toolkit;
   TFo window;

@@ -1,0 +1,42 @@
+// The drives A: to Z: of a Linux system, from its mount table: letters as
+// DriveLetters assigns them, types as DriveTypeOfMount gives them, the file
+// system label where one can be read without root rights (else the last
+// part of the mount point, which desktop automounters name after the
+// label), free and total bytes from statvfs. The mount table is read afresh
+// at every drive type question, so each refresh of the drive list sees the
+// mounts of that moment.
+#pragma once
+
+#include <string>
+
+#include "platform/linux/drive_letters.h"
+#include "platform/os.h"
+
+namespace zbk {
+
+// Where the facts come from; tests point them at fixtures.
+struct MountSources {
+  std::string mount_table = "/proc/self/mountinfo";
+  std::string labels = "/dev/disk/by-label";
+  std::string block_devices = "/sys/class/block";
+};
+
+class MountDrives : public Drives {
+ public:
+  explicit MountDrives(MountSources sources = {}) : sources_(std::move(sources)) {}
+
+  int DriveType(std::string_view root) override;
+  bool VolumeLabel(std::string_view root, std::string& label) override;
+  std::int64_t DiskFree(int drive) override;
+  std::int64_t DiskSize(int drive) override;
+  NativePath RootFolder(char letter) override;
+
+ private:
+  void ReadMountTable();
+  const MountedDrive* Find(char letter) const { return letters_.At(letter); }
+
+  MountSources sources_;
+  DriveLetters letters_;
+};
+
+}  // namespace zbk

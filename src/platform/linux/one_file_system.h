@@ -1,0 +1,42 @@
+// Folder listings that stay on one file system. On Linux every mount is a
+// folder somewhere below the root, so a walk of C: (the root) would go on
+// into /proc, /sys, network shares and the other drives; here a sub-folder
+// on which another file system is mounted is left out of its parent's
+// listing, as a Windows drive holds nothing of another drive.
+#pragma once
+
+#include <sys/types.h>
+
+#include <functional>
+#include <optional>
+
+#include "platform/os.h"
+
+namespace zbk {
+
+class OneFileSystemFiles : public Files {
+ public:
+  // The device of a folder, or nothing when it cannot be told.
+  using DeviceOf = std::function<std::optional<dev_t>(const NativePath& folder)>;
+
+  explicit OneFileSystemFiles(Files& files, DeviceOf device_of = StatDevice);
+
+  std::unique_ptr<FolderListing> List(const NativePath& folder, std::string_view pattern,
+                                      ListingDetail detail) override;
+  NativePath Child(const NativePath& folder, const NativePath& name) override {
+    return files_.Child(folder, name);
+  }
+  NativePath WorkingFolder() override { return files_.WorkingFolder(); }
+  std::unique_ptr<OutputFile> Create(std::string_view name) override { return files_.Create(name); }
+  std::unique_ptr<InputFile> Open(const NativePath& file, std::string_view shown) override {
+    return files_.Open(file, shown);
+  }
+
+  static std::optional<dev_t> StatDevice(const NativePath& folder);
+
+ private:
+  Files& files_;
+  DeviceOf device_of_;
+};
+
+}  // namespace zbk

@@ -1,0 +1,94 @@
+// The window toolkit on Qt Widgets: the main window of QtWindow behind the
+// toolkit interfaces, its events delivered to the window's handlers.
+//
+// - A control's enter handler runs whenever the input focus moves to it
+//   from another control, by the user or by Focus(); Focus() runs it before
+//   it returns, also while the window is not active.
+// - ProcessMessages handles the events already waiting and never waits.
+// - Closing the window while a handler runs only marks it; it closes when
+//   the outermost handler has returned, and no handler runs after that.
+// - An error that aborts a handler is shown in a message box, or given to
+//   the sink a test sets.
+#pragma once
+
+#include <QMetaObject>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "platform/qt/qt_list_box.h"
+#include "platform/qt/qt_widgets.h"
+#include "platform/qt/qt_window.h"
+#include "platform/qt/window_keys.h"
+#include "platform/toolkit.h"
+
+namespace zbk {
+
+class QtToolkit : public MainWindow, public ErrorReport {
+ public:
+  // The application object must exist.
+  QtToolkit();
+  ~QtToolkit() override;
+  QtToolkit(const QtToolkit&) = delete;
+  QtToolkit& operator=(const QtToolkit&) = delete;
+
+  Widgets widgets();
+
+  // Creates the window: FCreat runs, the window shows with the focus in Li,
+  // and the refresh timer starts.
+  void Start(WindowHandlers& handlers);
+
+  QtWindow& window() { return *window_; }
+  QtListBox& li() { return li_; }
+  QtListBox& l() { return l_; }
+  QTimer& timer() { return timer_; }
+  bool closed() const { return closed_; }
+  void SetErrorSink(std::function<void(std::string_view)> sink) { error_sink_ = std::move(sink); }
+
+  // MainWindow
+  void SetCaption(std::string_view caption) override;
+  int ScreenWidth() const override;
+  void SetLeft(int left) override { window_->SetOuterLeft(left); }
+  void SetTop(int top) override { window_->SetOuterTop(top); }
+  void SetWidth(int width) override { window_->SetOuterWidth(width); }
+  int Height() const override { return window_->OuterHeight(); }
+  void SetHeight(int height) override { window_->SetOuterHeight(height); }
+  int ClientWidth() const override { return window_->width(); }
+  int ClientHeight() const override { return window_->height(); }
+  void SetPanelSize(int width, int height) override { window_->SetPanSize(width, height); }
+  int PanelHeight() const override { return window_->pan().height(); }
+  void ProcessMessages() override;
+  void Close() override;
+
+  // ErrorReport
+  void ShowError(std::string_view message) override;
+
+ private:
+  enum class Control { kNone, kLi, kL, kE };
+
+  void Fire(Handler handler);
+  void MoveFocus(Control control);
+  void Entered(Control control);
+  Control ControlOf(const QWidget* widget) const;
+  bool MayClose();
+
+  std::unique_ptr<QtWindow> window_;
+  QtListBox li_;
+  QtListBox l_;
+  QtButton yes_;
+  QtEditField e_;
+  QtPanel pa_;
+  WindowKeys keys_;
+  QTimer timer_;
+  QMetaObject::Connection focus_watch_;
+
+  WindowHandlers* handlers_ = nullptr;
+  Control entered_ = Control::kNone;
+  bool shown_ = false;
+  int depth_ = 0;
+  bool close_requested_ = false;
+  bool closed_ = false;
+  std::function<void(std::string_view)> error_sink_;
+};
+
+}  // namespace zbk

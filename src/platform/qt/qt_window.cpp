@@ -1,0 +1,143 @@
+#include "platform/qt/qt_window.h"
+
+#include <QCloseEvent>
+#include <QStyle>
+#include <QWindow>
+
+#include "app/layout.h"
+#include "platform/qt/pictures.h"
+#include "platform/qt/qt_text.h"
+#include "platform/qt/window_font.h"
+#include "text/literal.h"
+
+namespace zbk {
+namespace {
+
+QToolButton* SpeedButton(QWidget* parent, const QIcon& glyphs, std::string_view hint) {
+  auto* button = new QToolButton(parent);
+  button->setIcon(glyphs);
+  button->setIconSize(QSize(16, 16));
+  button->setToolTip(ToQString(hint));
+  button->setFocusPolicy(Qt::NoFocus);
+  return button;
+}
+
+QPushButton* PushButton(QWidget* parent, QStyle::StandardPixmap glyph, std::string_view caption) {
+  auto* button = new QPushButton(parent->style()->standardIcon(glyph), ToQString(caption), parent);
+  button->setFocusPolicy(Qt::NoFocus);  // no tab stop; a click leaves the focus where it is
+  button->setAutoDefault(false);
+  return button;
+}
+
+}  // namespace
+
+QtWindow::QtWindow() : outer_width_(kDesignedPanWidth) {
+  setFont(WindowFont());
+  setWindowIcon(ProgramIcon());
+  pan_ = new CaptionPanel(this, QStringLiteral("Pan"), Qt::AlignHCenter);
+  li_ = new ListView(pan_);
+  li_->viewport()->setCursor(Qt::PointingHandCursor);
+  l_ = new ListView(pan_);
+  yes_ = PushButton(pan_, QStyle::SP_DialogYesButton, "Analizuj"_cp);
+  yes_->setDefault(true);
+  esc_ = PushButton(pan_, QStyle::SP_DialogCancelButton, "Wyjdź"_cp);
+  e_ = new QLineEdit(ToQString(" Wpisz, czego szukasz i naciśnij [Enter]."_cp), pan_);
+  az_ = SpeedButton(pan_, SortGlyph(), " Sortuj listę "_cp);
+  az_->setCursor(Qt::PointingHandCursor);
+  x2_ = SpeedButton(pan_, EqualSizeGlyphs(), " Porównaj wielkość "_cp);
+  pa_ = new CaptionPanel(pan_, ToQString(" Pa"), Qt::AlignLeft);
+  QWidget::setTabOrder(li_, l_);
+  QWidget::setTabOrder(l_, e_);
+  resize(kDesignedPanWidth, kDesignedPanHeight);
+  SetPanSize(kDesignedPanWidth, kDesignedPanHeight);
+}
+
+QMargins QtWindow::Frame() const {
+  const QWindow* handle = windowHandle();
+  return (handle != nullptr && isVisible()) ? handle->frameMargins() : frame_;
+}
+
+void QtWindow::SetOuterLeft(int left) {
+  outer_position_.setX(left);
+  move(outer_position_);
+}
+
+void QtWindow::SetOuterTop(int top) {
+  outer_position_.setY(top);
+  move(outer_position_);
+}
+
+void QtWindow::SetOuterWidth(int width) {
+  outer_width_ = width;
+  const QMargins frame = Frame();
+  resize(std::max(1, width - frame.left() - frame.right()), height());
+  LayOutPan();
+}
+
+void QtWindow::SetOuterHeight(int height) {
+  const QMargins frame = Frame();
+  resize(width(), std::max(1, height - frame.top() - frame.bottom()));
+  LayOutPan();
+}
+
+int QtWindow::OuterHeight() const {
+  const QMargins frame = Frame();
+  return height() + frame.top() + frame.bottom();
+}
+
+void QtWindow::SetPanSize(int width, int height) {
+  pan_right_gap_ = this->width() - width;
+  pan_bottom_gap_ = this->height() - height;
+  LayOutPan();
+}
+
+void QtWindow::LayOutPan() {
+  const int w = std::max(0, width() - pan_right_gap_);
+  const int h = std::max(0, height() - pan_bottom_gap_);
+  pan_->setGeometry(0, 0, w, h);
+  const std::pair<WidgetId, QWidget*> widgets[] = {
+      {WidgetId::kLi, li_}, {WidgetId::kL, l_},   {WidgetId::kYes, yes_}, {WidgetId::kEsc, esc_},
+      {WidgetId::kE, e_},   {WidgetId::kAZ, az_}, {WidgetId::kX2, x2_},   {WidgetId::kPa, pa_},
+  };
+  for (const auto& [id, widget] : widgets) {
+    const Rect r = Place(id, w, h);
+    widget->setGeometry(r.left, r.top, r.width, r.height);
+  }
+}
+
+// The first time the window manager's frame is known, the client area
+// gives way to it so that the outer width stays what the program set.
+void QtWindow::FitFrame() {
+  if (frame_fitted_ || !isVisible() || windowHandle() == nullptr) return;
+  const QMargins frame = windowHandle()->frameMargins();
+  if (frame == frame_) return;
+  frame_ = frame;
+  frame_fitted_ = true;
+  resize(std::max(1, outer_width_ - frame.left() - frame.right()), height());
+}
+
+void QtWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  LayOutPan();
+  FitFrame();
+}
+
+void QtWindow::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  FitFrame();
+}
+
+void QtWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  FitFrame();
+}
+
+void QtWindow::closeEvent(QCloseEvent* event) {
+  if (close_guard_ && !close_guard_()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+}
+
+}  // namespace zbk

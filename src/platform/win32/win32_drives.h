@@ -1,0 +1,19 @@
+// The drives A to Z as Windows sees them: type, volume label and free and
+// total space through the wide calls; a drive's root folder is listed by its
+// long-path form (\\?\C:\), so deep folders stay within reach.
+#pragma once
+
+#include "platform/os.h"
+
+namespace zbk {
+
+class Win32Drives : public Drives {
+ public:
+  int DriveType(std::string_view root) override;
+  bool VolumeLabel(std::string_view root, std::string& label) override;
+  std::int64_t DiskFree(int drive) override;
+  std::int64_t DiskSize(int drive) override;
+  NativePath RootFolder(char letter) override;
+};
+
+}  // namespace zbk

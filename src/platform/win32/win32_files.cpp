@@ -1,0 +1,119 @@
+#include "platform/win32/win32_files.h"
+
+#include <windows.h>
+
+#include <limits>
+
+#include "platform/win32/safe_file_name.h"
+#include "platform/win32/wide_text.h"
+#include "platform/win32/win32_listing.h"
+
+namespace zbk {
+namespace {
+
+// The largest piece one ReadFile or WriteFile call takes.
+constexpr std::size_t kLargestCall = std::size_t{1} << 30;
+
+class Handle {
+ public:
+  Handle(HANDLE handle, std::string shown) : handle_(handle), shown_(std::move(shown)) {}
+  ~Handle() {
+    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+  }
+  Handle(const Handle&) = delete;
+  Handle& operator=(const Handle&) = delete;
+
+  HANDLE get() const { return handle_; }
+  const std::string& shown() const { return shown_; }
+
+  void Close() {
+    const HANDLE handle = handle_;
+    handle_ = INVALID_HANDLE_VALUE;
+    if (CloseHandle(handle) == FALSE) throw FileError(FileError::Kind::kClose, shown_);
+  }
+
+ private:
+  HANDLE handle_;
+  std::string shown_;
+};
+
+class Win32OutputFile : public OutputFile {
+ public:
+  Win32OutputFile(HANDLE handle, std::string shown) : handle_(handle, std::move(shown)) {}
+
+  void Write(std::string_view bytes) override {
+    while (!bytes.empty()) {
+      const auto piece = static_cast<DWORD>(std::min(bytes.size(), kLargestCall));
+      DWORD written = 0;
+      if (WriteFile(handle_.get(), bytes.data(), piece, &written, nullptr) == FALSE ||
+          written == 0) {
+        throw FileError(FileError::Kind::kWrite, handle_.shown());
+      }
+      bytes.remove_prefix(written);
+    }
+  }
+
+  void Close() override { handle_.Close(); }
+
+ private:
+  Handle handle_;
+};
+
+class Win32InputFile : public InputFile {
+ public:
+  Win32InputFile(HANDLE handle, std::string shown) : handle_(handle, std::move(shown)) {}
+
+  std::size_t Read(char* buffer, std::size_t size) override {
+    DWORD read = 0;
+    const auto piece = static_cast<DWORD>(std::min(size, kLargestCall));
+    if (ReadFile(handle_.get(), buffer, piece, &read, nullptr) == FALSE) {
+      throw FileError(FileError::Kind::kRead, handle_.shown());
+    }
+    return read;
+  }
+
+  void Close() override { handle_.Close(); }
+
+ private:
+  Handle handle_;
+};
+
+}  // namespace
+
+std::unique_ptr<FolderListing> Win32Files::List(const NativePath& folder, std::string_view pattern,
+                                                ListingDetail /*detail*/) {
+  return ListFolder(WideOf(folder), pattern);
+}
+
+NativePath Win32Files::Child(const NativePath& folder, const NativePath& name) {
+  std::wstring path = WideOf(folder);
+  if (!path.empty() && path.back() != L'\\' && path.back() != L'/') path.push_back(L'\\');
+  return NativeOf(path + WideOf(name));
+}
+
+NativePath Win32Files::WorkingFolder() {
+  return NativeOf(L".");
+}
+
+std::unique_ptr<OutputFile> Win32Files::Create(std::string_view name) {
+  if (!IsSafeFileName(name)) return nullptr;
+  const std::wstring wide = WideFromCp1250(name);
+  const HANDLE handle = CreateFileW(wide.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return nullptr;
+  if (GetFileType(handle) != FILE_TYPE_DISK) {  // a device under some other name
+    CloseHandle(handle);
+    return nullptr;
+  }
+  return std::make_unique<Win32OutputFile>(handle, std::string(name));
+}
+
+std::unique_ptr<InputFile> Win32Files::Open(const NativePath& file, std::string_view shown) {
+  const std::wstring wide = WideOf(file);
+  const HANDLE handle = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) throw FileError(FileError::Kind::kOpen, shown);
+  return std::make_unique<Win32InputFile>(handle, std::string(shown));
+}
+
+}  // namespace zbk

@@ -1,0 +1,131 @@
+#include "platform/win32/win32_list_box.h"
+
+#include <algorithm>
+
+#include "platform/list_order.h"
+#include "platform/win32/wide_text.h"
+
+namespace zbk {
+namespace {
+
+constexpr int kTextIndent = 2;
+
+bool RowLess(const std::string& a, const std::string& b) {
+  return ListRowLess(a, b);
+}
+
+int Send(HWND hwnd, UINT message, WPARAM wparam = 0, LPARAM lparam = 0) {
+  return static_cast<int>(SendMessageW(hwnd, message, wparam, lparam));
+}
+
+}  // namespace
+
+Win32ListBox::Win32ListBox(HWND parent, int id)
+    : hwnd_(CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
+                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY |
+                                LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED | LBS_NODATA,
+                            0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                            GetModuleHandleW(nullptr), nullptr)) {}
+
+void Win32ListBox::Clear() {
+  rows_.clear();
+  count_behind_ = false;
+  selection_due_.reset();
+  Send(hwnd_, LB_RESETCONTENT);
+}
+
+void Win32ListBox::Add(std::string_view row) {
+  if (!sorted_) {
+    rows_.emplace_back(row);
+    count_behind_ = true;
+    return;
+  }
+  Sync();
+  const std::string text(row);
+  const auto at = std::upper_bound(rows_.begin(), rows_.end(), text, RowLess);
+  const auto index = at - rows_.begin();
+  rows_.insert(at, text);
+  // The control moves the selection with its row.
+  Send(hwnd_, LB_INSERTSTRING, static_cast<WPARAM>(index), 0);
+}
+
+std::string Win32ListBox::Row(int index) const {
+  if (index < 0 || index >= Count()) return {};
+  return rows_[static_cast<std::size_t>(index)];
+}
+
+void Win32ListBox::Replace(int index, std::string_view row) {
+  if (index < 0 || index >= Count()) return;
+  Sync();
+  rows_[static_cast<std::size_t>(index)] = row;
+  RECT item;
+  if (Send(hwnd_, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)) !=
+      LB_ERR) {
+    InvalidateRect(hwnd_, &item, TRUE);
+  }
+}
+
+int Win32ListBox::Selected() const {
+  if (selection_due_) return *selection_due_;
+  const int selected = Send(hwnd_, LB_GETCURSEL);
+  return selected == LB_ERR ? -1 : selected;
+}
+
+void Win32ListBox::Select(int index) {
+  selection_due_ = index >= 0 && index < Count() ? index : -1;
+}
+
+void Win32ListBox::SetSorted(bool on) {
+  if (on && !sorted_) {
+    Sync();
+    const int selected = Selected();
+    std::stable_sort(rows_.begin(), rows_.end(), RowLess);
+    Send(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(selected));
+    InvalidateRect(hwnd_, nullptr, TRUE);
+  }
+  sorted_ = on;
+}
+
+void Win32ListBox::Focus() {
+  Sync();
+  SetFocus(hwnd_);
+}
+
+void Win32ListBox::Sync() const {
+  if (!count_behind_ && !selection_due_) return;
+  // Every change at once, then one repaint.
+  Send(hwnd_, WM_SETREDRAW, FALSE);
+  if (count_behind_) {
+    count_behind_ = false;
+    // Setting the count must not move the selection or the scrolled position.
+    const int selected = Send(hwnd_, LB_GETCURSEL);
+    const int top = Send(hwnd_, LB_GETTOPINDEX);
+    Send(hwnd_, LB_SETCOUNT, rows_.size());
+    if (Send(hwnd_, LB_GETCURSEL) != selected) {
+      Send(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(selected));
+    }
+    if (Send(hwnd_, LB_GETTOPINDEX) != top) Send(hwnd_, LB_SETTOPINDEX, static_cast<WPARAM>(top));
+  }
+  if (selection_due_) {
+    Send(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(*selection_due_));  // scrolls it into view
+    selection_due_.reset();
+  }
+  Send(hwnd_, WM_SETREDRAW, TRUE);
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void Win32ListBox::Draw(const DRAWITEMSTRUCT& item) const {
+  const HDC dc = item.hDC;
+  RECT area = item.rcItem;
+  const bool selected = (item.itemState & ODS_SELECTED) != 0;
+  const bool valid = item.itemID < rows_.size();
+  const int back = selected ? COLOR_HIGHLIGHT : COLOR_WINDOW;
+  SetBkColor(dc, GetSysColor(back));
+  SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  const std::wstring text = valid ? WideFromCp1250(rows_[item.itemID]) : std::wstring();
+  ExtTextOutW(dc, area.left + kTextIndent, area.top, ETO_OPAQUE | ETO_CLIPPED, &area, text.c_str(),
+              static_cast<UINT>(text.size()), nullptr);
+  if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(dc, &area);
+}
+
+}  // namespace zbk

@@ -1,0 +1,53 @@
+// A list box of the window (Li, L): a Windows list box without data of its
+// own (LBS_NODATA, owner-drawn), whose rows the program keeps and paints, so
+// that hundreds of thousands of rows cost no more than their text. Sorted
+// order is the program's own, switched on and off at any time. Rows appended
+// in unsorted order and a newly selected row reach the Windows control in
+// one step, painted once, before the next messages are processed.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/toolkit.h"
+
+namespace zbk {
+
+class Win32ListBox : public ListBox {
+ public:
+  Win32ListBox(HWND parent, int id);
+  Win32ListBox(const Win32ListBox&) = delete;
+  Win32ListBox& operator=(const Win32ListBox&) = delete;
+
+  HWND hwnd() const { return hwnd_; }
+
+  void Clear() override;
+  void Add(std::string_view row) override;
+  int Count() const override { return static_cast<int>(rows_.size()); }
+  std::string Row(int index) const override;
+  void Replace(int index, std::string_view row) override;
+  int Selected() const override;
+  void Select(int index) override;
+  // Switching on keeps the selected index where it was.
+  void SetSorted(bool on) override;
+  bool Sorted() const override { return sorted_; }
+  void Focus() override;
+
+  // Gives the Windows control the rows appended and the row selected since
+  // the last time.
+  void Sync() const;
+  // WM_DRAWITEM for this list box.
+  void Draw(const DRAWITEMSTRUCT& item) const;
+
+ private:
+  HWND hwnd_;
+  std::vector<std::string> rows_;
+  bool sorted_ = false;
+  mutable bool count_behind_ = false;         // rows_ holds rows the control does not count yet
+  mutable std::optional<int> selection_due_;  // selected here, not yet in the control
+};
+
+}  // namespace zbk

@@ -1,0 +1,87 @@
+#include "platform/win32/win32_listing.h"
+
+#include "platform/wildcard.h"
+#include "platform/win32/quiet_errors.h"
+#include "platform/win32/wide_text.h"
+
+namespace zbk {
+namespace {
+
+class Win32Listing : public FolderListing {
+ public:
+  Win32Listing(HANDLE find, const WIN32_FIND_DATAW& first, std::string pattern)
+      : find_(find), data_(first), pattern_(std::move(pattern)) {}
+  ~Win32Listing() override { FindClose(find_); }
+  Win32Listing(const Win32Listing&) = delete;
+  Win32Listing& operator=(const Win32Listing&) = delete;
+
+  // Reads ahead to the first matching entry; false when there is none.
+  bool Prime() {
+    has_pending_ = Advance(pending_);
+    return has_pending_;
+  }
+
+  bool Next(FolderEntry& entry) override {
+    if (!has_pending_) return false;
+    entry = std::move(pending_);
+    has_pending_ = Advance(pending_);
+    return true;
+  }
+
+ private:
+  // The entry in data_ (if any) and those after it, up to the first that
+  // matches; data_ then holds the entry after that one.
+  bool Advance(FolderEntry& entry) {
+    while (has_data_) {
+      std::string name = Cp1250FromWide(data_.cFileName);
+      const bool matches = MatchesPattern(name, pattern_);
+      if (matches) {
+        entry.name = std::move(name);
+        entry.native = NativeOf(data_.cFileName);
+        entry.folder = IsRealFolder(data_);
+        entry.size = entry.folder ? 0 : ListedSize(data_.nFileSizeHigh, data_.nFileSizeLow);
+      }
+      has_data_ = FindNextFileW(find_, &data_) != FALSE;
+      if (matches) return true;
+    }
+    return false;
+  }
+
+  HANDLE find_;
+  WIN32_FIND_DATAW data_;
+  bool has_data_ = true;
+  std::string pattern_;
+  FolderEntry pending_;
+  bool has_pending_ = false;
+};
+
+}  // namespace
+
+std::uint32_t ListedSize(DWORD high, DWORD low) {
+  return high != 0 ? 4294967295u : static_cast<std::uint32_t>(low);
+}
+
+bool IsRealFolder(const WIN32_FIND_DATAW& data) {
+  if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) return false;
+  if ((data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) return true;
+  // The reparse tag: links name another place; other tags (cloud or
+  // deduplicated folders) keep their contents here.
+  return !IsReparseTagNameSurrogate(data.dwReserved0);
+}
+
+std::unique_ptr<FolderListing> ListFolder(const std::wstring& folder, std::string_view pattern) {
+  if (folder.empty()) return nullptr;
+  std::wstring query = folder;
+  if (query.back() != L'\\' && query.back() != L'/') query.push_back(L'\\');
+  query.push_back(L'*');
+  const QuietErrors quiet;
+  WIN32_FIND_DATAW data{};
+  const HANDLE find = FindFirstFileExW(query.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
+                                       nullptr, FIND_FIRST_EX_LARGE_FETCH);
+  if (find == INVALID_HANDLE_VALUE) return nullptr;
+  auto listing = std::make_unique<Win32Listing>(find, data, std::string(pattern));
+  if (!listing->Prime()) return nullptr;
+  return listing;
+}
+
+}  // namespace zbk

@@ -1,0 +1,27 @@
+// One folder listing with FindFirstFileExW / FindNextFileW: every entry the
+// system gives, filtered by the program's own name pattern on the shown
+// name (so a pattern never matches through a short 8.3 name).
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "platform/os.h"
+
+namespace zbk {
+
+// The size as the program keeps it: exact below 4294967295, that value for
+// every file of 4294967295 bytes or more.
+std::uint32_t ListedSize(DWORD high, DWORD low);
+
+// Whether a listed entry is a folder to descend into: a folder that is not a
+// link (a reparse point standing for another place).
+bool IsRealFolder(const WIN32_FIND_DATAW& data);
+
+// The listing of `folder` (its wide path), or nullptr when it cannot be
+// read or no name matches `pattern`.
+std::unique_ptr<FolderListing> ListFolder(const std::wstring& folder, std::string_view pattern);
+
+}  // namespace zbk

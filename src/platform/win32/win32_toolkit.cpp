@@ -1,0 +1,344 @@
+#include "platform/win32/win32_toolkit.h"
+
+#include <commctrl.h>
+
+#include <stdexcept>
+
+#include "platform/win32/glyphs.h"
+#include "platform/win32/wide_text.h"
+#include "text/literal.h"
+
+namespace zbk {
+namespace {
+
+constexpr wchar_t kClassName[] = L"ZbkMainWindow";
+constexpr int kIconResource = 1;  // the program file's icon (zbk.rc)
+
+enum ControlId : int { kIdLi = 100, kIdL, kIdYes, kIdEsc, kIdE, kIdAZ, kIdX2, kIdPa };
+
+constexpr std::string_view kYesCaption = "Analizuj"_cp;
+constexpr std::string_view kEscCaption = "Wyjdź"_cp;
+constexpr std::string_view kQueryText = " Wpisz, czego szukasz i naciśnij [Enter]."_cp;
+constexpr std::string_view kAZHint = " Sortuj listę "_cp;
+constexpr std::string_view kX2Hint = " Porównaj wielkość "_cp;
+
+void RegisterClassOnce() {
+  static const bool registered = [] {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(kIconResource));
+    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconResource),
+                                               IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), 0));
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kClassName;
+    return RegisterClassExW(&wc) != 0;
+  }();
+  (void)registered;
+}
+
+}  // namespace
+
+Win32Toolkit::Win32Toolkit() {
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+  RegisterClassOnce();
+  font_ = CreateFontW(-16, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, EASTEUROPE_CHARSET,
+                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                      FIXED_PITCH | FF_MODERN, L"Consolas");
+  // The designed size; FCreat replaces it.
+  window_ = CreateWindowExW(0, kClassName, L"", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 500,
+                            135, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  if (window_ == nullptr) throw std::runtime_error("the main window cannot be created");
+  SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32Toolkit::Procedure));
+  RECT client;
+  GetClientRect(window_, &client);
+  client_width_ = client.right;
+  client_height_ = client.bottom;
+  CreateWidgets();
+  PlaceWidgets();
+}
+
+Win32Toolkit::~Win32Toolkit() {
+  if (!closed_ && window_ != nullptr) {
+    closed_ = true;  // no quit message for a loop that may not run
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    DestroyWindow(window_);
+  }
+  if (font_ != nullptr) DeleteObject(font_);
+}
+
+void Win32Toolkit::CreateWidgets() {
+  li_ = std::make_unique<Win32ListBox>(window_, kIdLi);
+  l_ = std::make_unique<Win32ListBox>(window_, kIdL);
+  yes_ = std::make_unique<GlyphButton>(
+      window_, kIdYes, GlyphButtonLook{&GlyphPicture(GlyphId::kYes), nullptr, true}, kYesCaption);
+  esc_ = std::make_unique<GlyphButton>(
+      window_, kIdEsc, GlyphButtonLook{&GlyphPicture(GlyphId::kCancel), nullptr, false},
+      kEscCaption);
+  e_ = std::make_unique<Win32EditField>(window_, kIdE, kQueryText);
+  az_ = std::make_unique<GlyphButton>(
+      window_, kIdAZ, GlyphButtonLook{&GlyphPicture(GlyphId::kAZ), nullptr, false}, "");
+  x2_ = std::make_unique<GlyphButton>(
+      window_, kIdX2,
+      GlyphButtonLook{&GlyphPicture(GlyphId::kX2), &GlyphPicture(GlyphId::kX2Disabled), false}, "");
+  pa_ = std::make_unique<Win32Panel>(window_, kIdPa, " Pa");
+  for (const WidgetId id : {WidgetId::kLi, WidgetId::kL, WidgetId::kYes, WidgetId::kEsc,
+                            WidgetId::kE, WidgetId::kAZ, WidgetId::kX2, WidgetId::kPa}) {
+    SendMessageW(ControlWindow(id), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  }
+  SendMessageW(li_->hwnd(), LB_SETITEMHEIGHT, 0, kListRowHeight);
+  SendMessageW(l_->hwnd(), LB_SETITEMHEIGHT, 0, kListRowHeight);
+
+  tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                              WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(tooltips_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  AddTooltip(az_->hwnd(), kAZHint);
+  AddTooltip(x2_->hwnd(), kX2Hint);
+}
+
+void Win32Toolkit::AddTooltip(HWND tool, std::string_view text) {
+  std::wstring wide = WideFromCp1250(text);
+  TOOLINFOW info{};
+  info.cbSize = TTTOOLINFOW_V2_SIZE;  // understood with and without visual styles
+  info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  info.hwnd = window_;
+  info.uId = reinterpret_cast<UINT_PTR>(tool);
+  info.lpszText = wide.data();
+  SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+Widgets Win32Toolkit::widgets() {
+  return Widgets{*this, *li_, *l_, *yes_, *e_, *pa_};
+}
+
+HWND Win32Toolkit::ControlWindow(WidgetId id) const {
+  switch (id) {
+    case WidgetId::kLi:
+      return li_->hwnd();
+    case WidgetId::kL:
+      return l_->hwnd();
+    case WidgetId::kYes:
+      return yes_->hwnd();
+    case WidgetId::kEsc:
+      return esc_->hwnd();
+    case WidgetId::kE:
+      return e_->hwnd();
+    case WidgetId::kAZ:
+      return az_->hwnd();
+    case WidgetId::kX2:
+      return x2_->hwnd();
+    case WidgetId::kPa:
+      return pa_->hwnd();
+  }
+  return nullptr;
+}
+
+HWND Win32Toolkit::ControlWindow(Control control) const {
+  switch (control) {
+    case Control::kLi:
+      return li_->hwnd();
+    case Control::kL:
+      return l_->hwnd();
+    case Control::kE:
+      return e_->hwnd();
+  }
+  return nullptr;
+}
+
+LRESULT CALLBACK Win32Toolkit::Procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* self = reinterpret_cast<Win32Toolkit*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcW(hwnd, message, wparam, lparam);
+  return self->Handle(message, wparam, lparam);
+}
+
+LRESULT Win32Toolkit::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_COMMAND:
+      OnCommand(LOWORD(wparam), HIWORD(wparam));
+      return 0;
+    case WM_MEASUREITEM:
+      reinterpret_cast<MEASUREITEMSTRUCT*>(lparam)->itemHeight = kListRowHeight;
+      return TRUE;
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
+      if (item.CtlID == kIdLi && li_ != nullptr) li_->Draw(item);
+      if (item.CtlID == kIdL && l_ != nullptr) l_->Draw(item);
+      return TRUE;
+    }
+    case WM_SIZE:
+      if (wparam != SIZE_MINIMIZED) OnResize(LOWORD(lparam), HIWORD(lparam));
+      return 0;
+    case WM_PAINT:
+      PaintPanel();
+      return 0;
+    case WM_SETCURSOR: {
+      const auto over = reinterpret_cast<HWND>(wparam);
+      if (LOWORD(lparam) == HTCLIENT && (over == li_->hwnd() || over == az_->hwnd())) {
+        SetCursor(LoadCursorW(nullptr, IDC_HAND));
+        return TRUE;
+      }
+      break;
+    }
+    case WM_ACTIVATE:
+      // Back to the control that had the focus, as a dialog does.
+      if (LOWORD(wparam) != WA_INACTIVE && HIWORD(wparam) == 0) {
+        SetFocus(ControlWindow(focus_.value_or(Control::kLi)));
+      }
+      return 0;
+    case WM_SETFOCUS:
+      SetFocus(ControlWindow(focus_.value_or(Control::kLi)));
+      return 0;
+    case WM_TIMER:
+      if (wparam == kTimerId) Fire(Handler::kTTimer);
+      return 0;
+    case WM_CLOSE:
+      Close();
+      return 0;
+    case kCloseNow:
+      if (!closed_) DestroyWindow(window_);
+      return 0;
+    case WM_DESTROY:
+      closed_ = true;
+      KillTimer(window_, kTimerId);
+      PostQuitMessage(0);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(window_, message, wparam, lparam);
+}
+
+void Win32Toolkit::OnCommand(int id, int code) {
+  switch (id) {
+    case kIdYes:
+      if (code == BN_CLICKED && yes_->Enabled()) Fire(Handler::kYClick);
+      return;
+    case kIdEsc:
+      if (code == BN_CLICKED) Fire(Handler::kEClick);
+      return;
+    case kIdAZ:
+      if (code == BN_CLICKED) Fire(Handler::kAClick);
+      return;
+    case kIdX2:
+      if (code == BN_CLICKED) Fire(Handler::kXClick);
+      return;
+    case kIdLi:
+      if (code == LBN_SETFOCUS) Entered(Control::kLi);
+      return;
+    case kIdL:
+      if (code == LBN_SETFOCUS) Entered(Control::kL);
+      return;
+    case kIdE:
+      if (code == EN_SETFOCUS) {
+        // The whole text is selected when the field is entered from the
+        // keyboard or by the program, so typing replaces it.
+        if (GetKeyState(VK_LBUTTON) >= 0) SendMessageW(e_->hwnd(), EM_SETSEL, 0, -1);
+        Entered(Control::kE);
+      }
+      return;
+    default:
+      return;
+  }
+}
+
+void Win32Toolkit::OnResize(int client_width, int client_height) {
+  // Pan is anchored on all four sides: it follows the client area.
+  pan_width_ += client_width - client_width_;
+  pan_height_ += client_height - client_height_;
+  client_width_ = client_width;
+  client_height_ = client_height;
+  PlaceWidgets();
+}
+
+void Win32Toolkit::PlaceWidgets() {
+  if (pa_ == nullptr) return;  // still being created
+  for (const auto& widget : kLayout) {
+    const Rect r = Place(widget.id, pan_width_, pan_height_);
+    MoveWindow(ControlWindow(widget.id), r.left, r.top, std::max(r.width, 0), std::max(r.height, 0),
+               TRUE);
+  }
+  InvalidateRect(window_, nullptr, TRUE);
+}
+
+void Win32Toolkit::PaintPanel() {
+  PAINTSTRUCT ps;
+  const HDC dc = BeginPaint(window_, &ps);
+  RECT pan{0, 0, pan_width_, pan_height_};
+  DrawEdge(dc, &pan, BDR_RAISEDINNER, BF_RECT);
+  EndPaint(window_, &ps);
+}
+
+void Win32Toolkit::SetCaption(std::string_view caption) {
+  SetWindowTextW(window_, WideFromCp1250(caption).c_str());
+}
+
+int Win32Toolkit::ScreenWidth() const {
+  return GetSystemMetrics(SM_CXSCREEN);
+}
+
+void Win32Toolkit::SetBounds(int left, int top, int width, int height) {
+  SetWindowPos(window_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Toolkit::SetLeft(int left) {
+  RECT r;
+  GetWindowRect(window_, &r);
+  SetBounds(left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+void Win32Toolkit::SetTop(int top) {
+  RECT r;
+  GetWindowRect(window_, &r);
+  SetBounds(r.left, top, r.right - r.left, r.bottom - r.top);
+}
+
+void Win32Toolkit::SetWidth(int width) {
+  RECT r;
+  GetWindowRect(window_, &r);
+  SetBounds(r.left, r.top, width, r.bottom - r.top);
+}
+
+int Win32Toolkit::Height() const {
+  RECT r;
+  GetWindowRect(window_, &r);
+  return r.bottom - r.top;
+}
+
+void Win32Toolkit::SetHeight(int height) {
+  RECT r;
+  GetWindowRect(window_, &r);
+  SetBounds(r.left, r.top, r.right - r.left, height);
+}
+
+int Win32Toolkit::ClientWidth() const {
+  RECT r;
+  GetClientRect(window_, &r);
+  return r.right;
+}
+
+int Win32Toolkit::ClientHeight() const {
+  RECT r;
+  GetClientRect(window_, &r);
+  return r.bottom;
+}
+
+void Win32Toolkit::SetPanelSize(int width, int height) {
+  pan_width_ = width;
+  pan_height_ = height;
+  PlaceWidgets();
+}
+
+void Win32Toolkit::ShowError(std::string_view message) {
+  if (error_sink_) return error_sink_(message);
+  MessageBoxW(window_, WideFromCp1250(message).c_str(), L"Zbk", MB_OK | MB_ICONERROR);
+}
+
+}  // namespace zbk

@@ -1,0 +1,124 @@
+// The window in native Win32 controls: the main window Fo with the list
+// boxes Li and L, the buttons Yes and Esc, the query field E, the speed
+// buttons AZ and X2 with their tooltips, the status line Pa and the timer
+// Ti, all in the font Consolas bold. Widgets stand where the layout places
+// them on the panel Pan, which fills the client area. The message loop
+// handles Tab, Enter and Esc as a dialog does. Every event reaches the
+// handlers through Deliver(); a window closed while a handler runs closes
+// once the outermost handler has returned.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "app/layout.h"
+#include "platform/toolkit.h"
+#include "platform/win32/glyph_button.h"
+#include "platform/win32/win32_controls.h"
+#include "platform/win32/win32_list_box.h"
+
+namespace zbk {
+
+class Win32Toolkit : public MainWindow, public ErrorReport {
+ public:
+  // The controls that take the focus, in tab order.
+  enum class Control { kLi, kL, kE };
+
+  // Creates the window and its widgets, not yet shown; throws
+  // std::runtime_error when the system gives no window.
+  Win32Toolkit();
+  ~Win32Toolkit() override;
+  Win32Toolkit(const Win32Toolkit&) = delete;
+  Win32Toolkit& operator=(const Win32Toolkit&) = delete;
+
+  Widgets widgets();
+
+  // Runs FCreat, shows the window with the focus in Li and starts the timer.
+  void Start(WindowHandlers& handlers);
+  // The message loop, until the window has closed; the program's exit code.
+  int Run();
+
+  // Replaces the message box of the error report (tests).
+  void SetErrorSink(std::function<void(std::string_view)> sink) { error_sink_ = std::move(sink); }
+
+  HWND window() const { return window_; }
+  HWND ControlWindow(WidgetId id) const;
+  HWND tooltips() const { return tooltips_; }
+  bool closed() const { return closed_; }
+  std::optional<Control> focus() const { return focus_; }
+  int PanelWidth() const { return pan_width_; }
+  Win32ListBox& li() { return *li_; }
+  Win32ListBox& l() { return *l_; }
+  GlyphButton& yes() { return *yes_; }
+  Win32EditField& e() { return *e_; }
+  Win32Panel& pa() { return *pa_; }
+
+  // MainWindow
+  void SetCaption(std::string_view caption) override;
+  int ScreenWidth() const override;
+  void SetLeft(int left) override;
+  void SetTop(int top) override;
+  void SetWidth(int width) override;
+  int Height() const override;
+  void SetHeight(int height) override;
+  int ClientWidth() const override;
+  int ClientHeight() const override;
+  void SetPanelSize(int width, int height) override;
+  int PanelHeight() const override { return pan_height_; }
+  void ProcessMessages() override;
+  void Close() override;
+
+  // ErrorReport
+  void ShowError(std::string_view message) override;
+
+ private:
+  static constexpr UINT_PTR kTimerId = 1;
+  static constexpr UINT kCloseNow = WM_APP + 1;  // posted: destroy the window now
+
+  static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  void CreateWidgets();
+  void AddTooltip(HWND tool, std::string_view text);
+  void OnCommand(int id, int code);
+  void OnResize(int client_width, int client_height);
+  void PlaceWidgets();
+  void PaintPanel();
+  void Dispatch(MSG& msg);
+  bool HandleKey(const MSG& msg);
+  void MoveFocusByTab(bool forward);
+  void Entered(Control control);
+  HWND ControlWindow(Control control) const;
+  void Fire(Handler handler);
+  void SyncLists();
+  void SetBounds(int left, int top, int width, int height);
+
+  HWND window_ = nullptr;
+  HFONT font_ = nullptr;
+  HWND tooltips_ = nullptr;
+  std::unique_ptr<Win32ListBox> li_;
+  std::unique_ptr<Win32ListBox> l_;
+  std::unique_ptr<GlyphButton> yes_;
+  std::unique_ptr<GlyphButton> esc_;
+  std::unique_ptr<Win32EditField> e_;
+  std::unique_ptr<GlyphButton> az_;
+  std::unique_ptr<GlyphButton> x2_;
+  std::unique_ptr<Win32Panel> pa_;
+
+  int client_width_ = 0;
+  int client_height_ = 0;
+  int pan_width_ = kDesignedPanWidth;
+  int pan_height_ = kDesignedPanHeight;
+
+  WindowHandlers* handlers_ = nullptr;
+  std::function<void(std::string_view)> error_sink_;
+  std::optional<Control> focus_;
+  bool shown_ = false;
+  int depth_ = 0;
+  bool close_requested_ = false;
+  bool closed_ = false;
+};
+
+}  // namespace zbk

@@ -1,0 +1,28 @@
+// Zbk.exe: the program for Windows. The core's window TFo on native Win32
+// controls, with the drives, folders, files and names of the system.
+#include <windows.h>
+
+#include <exception>
+
+#include "app/main_window.h"
+#include "platform/win32/win32_drives.h"
+#include "platform/win32/win32_files.h"
+#include "platform/win32/win32_hosts.h"
+#include "platform/win32/win32_toolkit.h"
+
+int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*command_line*/,
+                    int /*show*/) {
+  // A drive without a medium fails quietly instead of asking for a disk.
+  SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+  zbk::Win32Drives drives;
+  zbk::Win32Files files;
+  zbk::Win32Hosts hosts;
+  try {
+    zbk::Win32Toolkit toolkit;
+    zbk::TFo fo(zbk::Os{drives, files, hosts}, toolkit.widgets());
+    toolkit.Start(fo);
+    return toolkit.Run();
+  } catch (const std::exception&) {
+    return 1;  // no window on this desktop
+  }
+}

@@ -1,0 +1,25 @@
+// zbk: the desktop program for Linux. The window on Qt Widgets, the drives
+// from the mount table, folders and files through POSIX, each drive's walk
+// kept on its own file system; catalogue files are written to and searched
+// in the folder the program is started in.
+#include <QApplication>
+
+#include "app/main_window.h"
+#include "platform/linux/mount_drives.h"
+#include "platform/linux/one_file_system.h"
+#include "platform/posix/posix_files.h"
+#include "platform/posix/posix_hosts.h"
+#include "platform/qt/qt_toolkit.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QGuiApplication::setDesktopFileName(QStringLiteral("zbk"));
+  zbk::MountDrives drives;
+  zbk::PosixFiles posix_files;
+  zbk::OneFileSystemFiles files(posix_files);
+  zbk::PosixHosts hosts;
+  zbk::QtToolkit toolkit;
+  zbk::TFo fo(zbk::Os{drives, files, hosts}, toolkit.widgets());
+  toolkit.Start(fo);
+  return QApplication::exec();
+}

@@ -1,0 +1,184 @@
+// Folder listings and text files through the wide Windows calls, on real
+// folders of the Wine prefix.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <map>
+
+#include "platform/win32/safe_file_name.h"
+#include "platform/win32/wide_text.h"
+#include "platform/win32/win32_files.h"
+#include "platform/win32/win32_listing.h"
+#include "support/temp_folder.h"
+#include "text/literal.h"
+#include "win32/wine_support.h"
+
+namespace zbk::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Every entry of a listing by its shown name.
+std::map<std::string, FolderEntry> ListAll(Files& files, const fs::path& folder,
+                                           std::string_view pattern = "*.*") {
+  std::map<std::string, FolderEntry> entries;
+  const auto listing = files.List(NativeOf(folder.wstring()), pattern, ListingDetail::kWithSizes);
+  if (!listing) return entries;
+  FolderEntry entry;
+  while (listing->Next(entry)) entries[entry.name] = entry;
+  return entries;
+}
+
+TEST(Win32Listing, ShowsNamesInWindows1250AndKeepsTheRealOnes) {
+  TempFolder temp;
+  MakeFile(temp.path() / L"źródło.dat", 150000);
+  fs::create_directories(temp.path() / L"日本");
+  fs::create_directories(temp.path() / L"Zdjęcia");
+  Win32Files files;
+  const auto entries = ListAll(files, temp.path());
+
+  const std::string zrodlo(std::string("źródło.dat"_cp));
+  ASSERT_TRUE(entries.contains(zrodlo));
+  EXPECT_EQ(zrodlo, "\x9Fr\xF3\x64\xB3o.dat");
+  EXPECT_EQ(WideOf(entries.at(zrodlo).native), L"źródło.dat");
+  EXPECT_FALSE(entries.at(zrodlo).folder);
+  EXPECT_EQ(entries.at(zrodlo).size, 150000u);
+
+  // A name Windows-1250 cannot show is shown with question marks, and the
+  // real name still leads into the folder.
+  ASSERT_TRUE(entries.contains("??"));
+  const FolderEntry& japan = entries.at("??");
+  EXPECT_TRUE(japan.folder);
+  MakeFile(temp.path() / L"日本" / L"wewnątrz.bin", 7);
+  const auto inside =
+      ListAll(files, fs::path(WideOf(files.Child(NativeOf(temp.path().wstring()), japan.native))));
+  EXPECT_TRUE(inside.contains(std::string("wewnątrz.bin"_cp)));
+  EXPECT_TRUE(entries.at(std::string("Zdjęcia"_cp)).folder);
+}
+
+TEST(Win32Listing, SizesComeFromBothHalves) {
+  TempFolder temp;
+  MakeFile(temp.path() / L"just_below.bin", 4294967294u);
+  MakeFile(temp.path() / L"at_limit.bin", 4294967295u);
+  MakeFile(temp.path() / L"five_gb.bin", 5368709120u);
+  Win32Files files;
+  const auto entries = ListAll(files, temp.path());
+  ASSERT_EQ(entries.count("five_gb.bin"), 1u);
+  EXPECT_EQ(entries.at("just_below.bin").size, 4294967294u);
+  EXPECT_EQ(entries.at("at_limit.bin").size, 4294967295u);
+  EXPECT_EQ(entries.at("five_gb.bin").size, 4294967295u);
+  EXPECT_EQ(ListedSize(1, 5), 4294967295u);
+  EXPECT_EQ(ListedSize(0, 5), 5u);
+}
+
+TEST(Win32Listing, PatternsIgnoreCaseAndAnEmptyListingIsNone) {
+  TempFolder temp;
+  MakeFile(temp.path() / L"a.txt", 1);
+  MakeFile(temp.path() / L"B.TXT", 1);
+  MakeFile(temp.path() / L"c.txtx", 1);
+  fs::create_directories(temp.path() / L"empty");
+  Win32Files files;
+  const auto catalogues = ListAll(files, temp.path(), "*.TXT");
+  EXPECT_EQ(catalogues.size(), 2u);
+  EXPECT_TRUE(catalogues.contains("a.txt"));
+  EXPECT_TRUE(catalogues.contains("B.TXT"));
+  EXPECT_EQ(files.List(NativeOf((temp.path() / L"empty").wstring()), "*.TXT",
+                       ListingDetail::kNamesAndKinds),
+            nullptr);
+  EXPECT_EQ(files.List(NativeOf((temp.path() / L"missing").wstring()), "*.*",
+                       ListingDetail::kNamesAndKinds),
+            nullptr);
+}
+
+TEST(Win32Listing, LinksToFoldersAreNotFolders) {  // by their reparse tags
+  WIN32_FIND_DATAW data{};
+  data.dwFileAttributes = FILE_ATTRIBUTE_DIRECTORY;
+  EXPECT_TRUE(IsRealFolder(data));
+  data.dwFileAttributes |= FILE_ATTRIBUTE_REPARSE_POINT;
+  data.dwReserved0 = IO_REPARSE_TAG_MOUNT_POINT;  // a junction
+  EXPECT_FALSE(IsRealFolder(data));
+  data.dwReserved0 = IO_REPARSE_TAG_SYMLINK;
+  EXPECT_FALSE(IsRealFolder(data));
+  data.dwReserved0 = IO_REPARSE_TAG_DEDUP;  // contents kept here
+  EXPECT_TRUE(IsRealFolder(data));
+  data.dwFileAttributes = FILE_ATTRIBUTE_NORMAL;
+  EXPECT_FALSE(IsRealFolder(data));
+}
+
+TEST(Win32Listing, ARealLinkToAFolderIsListedAsNoFolder) {
+  TempFolder temp;
+  fs::create_directories(temp.path() / L"target");
+  const fs::path link = temp.path() / L"link";
+  CreateSymbolicLinkW(link.c_str(), (temp.path() / L"target").c_str(),
+                      SYMBOLIC_LINK_FLAG_DIRECTORY);
+  const DWORD attributes = GetFileAttributesW(link.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
+    GTEST_SKIP() << "this system makes no links to folders";
+  }
+  Win32Files files;
+  const auto entries = ListAll(files, temp.path());
+  ASSERT_TRUE(entries.contains("link"));
+  EXPECT_FALSE(entries.at("link").folder);
+  EXPECT_TRUE(entries.at("target").folder);
+}
+
+TEST(Win32Files, CreateWritesWindows1250NamesAndRefusesDevicesAndOtherFolders) {
+  TempFolder temp;
+  const WorkingFolderScope in(temp.path());
+  Win32Files files;
+  for (const std::string_view name :
+       {"CON.txt", "con.txt", "NUL", "nul .txt", "AUX.x.txt", "PRN.txt", "COM1.txt", "lpt9.txt",
+        "CONIN$.txt", "..\\x.txt", "a/b.txt", "C:x.txt", "x?.txt", "x.txt ", "x.", "",
+        "a\tb.txt"}) {
+    EXPECT_EQ(files.Create(name), nullptr) << name;
+  }
+  EXPECT_FALSE(fs::exists(temp.path().parent_path() / L"x.txt"));
+  for (const std::string_view name : {"COM0.txt", "COM10.txt", "CONSOLE.txt", "NULL.txt"}) {
+    EXPECT_TRUE(IsSafeFileName(name)) << name;
+  }
+
+  const std::string name(std::string("Dysk ąę.txt"_cp));
+  auto file = files.Create(name);
+  ASSERT_NE(file, nullptr);
+  file->Write("     150.000  Zdj\xEA\x63ia\\\r\n");
+  file->Close();
+  EXPECT_EQ(ReadBytes(temp.path() / L"Dysk ąę.txt"), "     150.000  Zdj\xEA\x63ia\\\r\n");
+
+  // Created again, it starts empty.
+  file = files.Create(name);
+  ASSERT_NE(file, nullptr);
+  file->Close();
+  EXPECT_EQ(ReadBytes(temp.path() / L"Dysk ąę.txt"), "");
+}
+
+TEST(Win32Files, OpenReadsAndAMissingFileIsAFileError) {
+  TempFolder temp;
+  const WorkingFolderScope in(temp.path());
+  WriteBytes(temp.path() / L"Łódź.txt", "abc\r\ndef");
+  Win32Files files;
+  const NativePath native = files.Child(files.WorkingFolder(), NativeOf(L"Łódź.txt"));
+  auto input = files.Open(native, "shown");
+  char buffer[16];
+  EXPECT_EQ(std::string(buffer, input->Read(buffer, sizeof buffer)), "abc\r\ndef");
+  EXPECT_EQ(input->Read(buffer, sizeof buffer), 0u);
+  input->Close();
+
+  try {
+    files.Open(files.Child(files.WorkingFolder(), NativeOf(L"brak.txt")), "brak.txt");
+    FAIL() << "no error";
+  } catch (const FileError& error) {
+    EXPECT_EQ(error.kind(), FileError::Kind::kOpen);
+    EXPECT_NE(error.Message().find("brak.txt"), std::string::npos);
+  }
+}
+
+TEST(Win32Files, ChildJoinsWithOneBackslash) {
+  Win32Files files;
+  EXPECT_EQ(WideOf(files.Child(NativeOf(L"\\\\?\\C:\\"), NativeOf(L"Zdjęcia"))),
+            L"\\\\?\\C:\\Zdjęcia");
+  EXPECT_EQ(WideOf(files.Child(NativeOf(L"C:\\a"), NativeOf(L"b"))), L"C:\\a\\b");
+  EXPECT_EQ(WideOf(NativeOf(L"\xD800x")), L"\xD800x");  // even a lone surrogate
+}
+
+}  // namespace
+}  // namespace zbk::testing
