@@ -71,6 +71,12 @@ void TFo::YClick() {
   Button& yes = state_.w.Yes;
   yes.SetEnabled(false);
   state_.BusyFlag = -1;
+  // Cleared when the command returns, and also when a file error aborts it.
+  struct Running {
+    explicit Running(bool& flag) : flag_(flag) { flag_ = true; }
+    ~Running() { flag_ = false; }
+    bool& flag_;
+  } running(command_running_);
   const std::string caption = yes.Caption();
   if (caption == kAnalyse) {
     CatalogueRun(state_);
@@ -87,6 +93,9 @@ void TFo::EClick() {
   state_.ShowStatus("Zatrzymane"_cp);
   if (state_.Busy()) {
     state_.BusyFlag = 0;
+    // After a command that a file error aborted, nothing runs any more: the
+    // action button comes back, so the window is usable without a restart.
+    if (!command_running_) state_.w.Yes.SetEnabled(true);
     return;
   }
   state_.w.Fo.Close();

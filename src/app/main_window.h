@@ -27,6 +27,7 @@ class TFo : public WindowHandlers {
 
  private:
   WindowState state_;
+  bool command_running_ = false;  // inside YClick, also while it processes messages
 };
 
 }  // namespace zbk

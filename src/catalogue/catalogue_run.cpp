@@ -66,8 +66,10 @@ void CatalogueRun(WindowState& state) {
   CatalogueRunContext run{state, file, unusual};
   FolderWalk(run, ShortText(Join(drive, "\\")), state.os.drives.RootFolder(*letter), root_count,
              root_tally);
-  state.BusyFlag = 0;
+  // The file is closed while the flag is still set: a failure there ends the
+  // command like any other file error, with the flag set until Esc.
   file.Close();
+  state.BusyFlag = 0;
   results.Focus();
   state.ShowStatus(
       Join("Koniec "_cp, drive, ", ew. podziękowania proszę wysyłać "_cp, kDonationNote));

@@ -55,13 +55,14 @@ TEST(Keys, WhileACommandRunsEnterDoesNothingAndTheTimerStillTicks) {
   EXPECT_NE(After(result.out, "status:").find("L.count: 3\n"), std::string::npos) << result.out;
 }
 
-TEST(FileErrors, AFailedOpenAbortsTheSearchUntilEscIsPressedTwice) {
+TEST(FileErrors, AFailedOpenAbortsTheSearchUntilEscGivesTheWindowBack) {
   TempFolder work;
   work.Write("a.txt", "abc\r\n");
   fs::create_symlink("/nonexistent/zbk/file", work / "b.txt");
   work.Write("c.txt", "abc\r\n");
   const auto result = RunHeadless(
-      "start\nfocus E\ntext abc\nkey Enter\nshow\nrows L\nkey Enter\nkey Esc\nshow\nkey Esc\n",
+      "start\nfocus E\ntext abc\nkey Enter\nshow\nrows L\nkey Enter\nkey Esc\nshow\nkey Enter\n"
+      "show\nkey Esc\nkey Esc\n",
       work.path());
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(result.out,
@@ -78,9 +79,20 @@ TEST(FileErrors, AFailedOpenAbortsTheSearchUntilEscIsPressedTwice) {
             "L[0]:  a.txt: abc\n"
             "caption: \n"
             "status:  Zatrzymane.\n"
-            "yes: Szukaj disabled\n"
+            "yes: Szukaj enabled\n"
             "focus: E\n"
             "busy: 0\n"
+            "Li.selected: -1\n"
+            "L.selected: 0\n"
+            "L.sorted: off\n"
+            "L.count: 1\n"
+            // Enter runs the search again, into the same error.
+            "error: Nie mogę otworzyć pliku b.txt\n"
+            "caption: \n"
+            "status:  Przeszukuję plik a.txt.\n"
+            "yes: Szukaj disabled\n"
+            "focus: E\n"
+            "busy: -1\n"
             "Li.selected: -1\n"
             "L.selected: 0\n"
             "L.sorted: off\n"
@@ -105,17 +117,21 @@ TEST(FileErrors, AFailedWriteAbortsTheRunAndLeavesOtherCataloguesAlone) {
   EXPECT_EQ(work.Read("OTHER.txt"), "        100.000  y.bin\r\n");
 }
 
-TEST(FileErrors, AFailureAtCloseComesAfterTheRunHasClearedItsFlag) {
+TEST(FileErrors, AFailureAtCloseLeavesTheFlagSetLikeAnyFileError) {
   TempFolder disk;
   disk.File("x.bin", 100000);
   TempFolder work;
   fs::create_symlink("/dev/full", work / "FULL.txt");
   const auto result = RunHeadless("drive F 2 0 0 " + disk.path().string() +
-                                      " FULL\nstart\ntick\nselect Li 6\nkey Enter\nshow\nkey Esc\n",
+                                      " FULL\nstart\ntick\nselect Li 6\nkey Enter\nshow\nkey Esc\n"
+                                      "show\nkey Esc\n",
                                   work.path());
   EXPECT_EQ(result.out.substr(0, result.out.find("Li.selected")),
             "error: Błąd zapisu pliku FULL.txt\ncaption: \nstatus:  Szukam plików w F:\\.\n"
-            "yes: Analizuj disabled\nfocus: Li\nbusy: 0\n");
+            "yes: Analizuj disabled\nfocus: Li\nbusy: -1\n");
+  EXPECT_NE(result.out.find("status:  Zatrzymane.\nyes: Analizuj enabled\nfocus: Li\nbusy: 0\n"),
+            std::string::npos)
+      << result.out;
   EXPECT_TRUE(result.out.ends_with("closed\n"));
 }
 

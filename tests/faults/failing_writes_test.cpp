@@ -66,7 +66,7 @@ TEST_F(FailingWrites, WriteFailingAtTheCloseEndsTheRunWithTheErrorReport) {
   EXPECT_EQ(rig_.rows().size(), 900u) << "every line reached the result list";
   EXPECT_EQ(rig_.status(), std::string(" Szukam plików w C:\\."_cp)) << "no finish message";
   EXPECT_EQ(Stamp(work_ / "INNY.txt"), other_);
-  ExpectAbortedButUsable(rig_, /*at_close=*/true);
+  ExpectAbortedButUsable(rig_);
 }
 
 TEST_F(FailingWrites, FailingCloseEndsTheRunWithTheErrorReport) {
@@ -77,7 +77,7 @@ TEST_F(FailingWrites, FailingCloseEndsTheRunWithTheErrorReport) {
   EXPECT_EQ(rig_.rows().size(), 2700u);
   EXPECT_EQ(CatalogueLines("DYSK.txt"), rig_.rows()) << "the lines were written before";
   EXPECT_EQ(Stamp(work_ / "INNY.txt"), other_);
-  ExpectAbortedButUsable(rig_, /*at_close=*/true);
+  ExpectAbortedButUsable(rig_);
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ class RealDrive : public ::testing::Test {
 // only clears the flag, the second closes the window. A catalogue run clears
 // the flag before it closes its file: after a failure at the close
 // (`at_close`) the flag is clear and the first Esc closes the window.
-void ExpectAbortedButUsable(WindowRig& rig, bool at_close = false);
+void ExpectAbortedButUsable(WindowRig& rig);
 
 // A file's bytes and modification time, to show that a failing command left
 // it alone.
