@@ -104,14 +104,14 @@ void CheckPosixCreate(std::string_view name) {
   });
 }
 
-void CheckRun(char letter, const DriveSpec& spec, const std::string& name) {
+void CheckRun(char letter, const DriveSpec& declared, const std::string& name) {
   testing::MemoryFiles files;
   testing::MemoryFiles::Node big;
   big.name = "big.dat";
   big.size = 200000;
   files.Add("/disk", big);
   testing::WindowRig rig(files);
-  rig.drives().Set(letter, spec);
+  rig.drives().Set(letter, declared);
   rig.Start();
   rig.Catalogue(letter);
   Check(rig.busy() == 0 && rig.yes_enabled() && rig.errors().empty(), "the run returns");
@@ -135,19 +135,20 @@ void CheckRun(char letter, const DriveSpec& spec, const std::string& name) {
 
 void Target(FuzzInput& in) {
   const char letter = static_cast<char>('A' + in.Byte() % 26);
-  DriveSpec spec;
-  spec.type = in.Byte() % 9;
-  spec.free = static_cast<std::int64_t>(in.Number(8));
-  spec.total = static_cast<std::int64_t>(in.Number(8));
+  DriveSpec declared;
+  declared.type = in.Byte() % 9;
+  declared.free = static_cast<std::int64_t>(in.Number(8));
+  declared.total = static_cast<std::int64_t>(in.Number(8));
   const bool label_fails = (in.Byte() & 1) != 0;
-  spec.root = "/disk";
+  declared.root = "/disk";
   const std::string raw(in.Rest());
-  if (!label_fails) spec.label = raw;
+  if (!label_fails) declared.label = raw;
 
   DriveTable drives;
-  drives.Set(letter, spec);
+  drives.Set(letter, declared);
   const ShortText line = DriveLine(drives, letter - 'A' + 1);
-  Check(line.str() == ExpectedLine(letter, spec.type, spec.label, spec.free, spec.total),
+  Check(line.str() ==
+            ExpectedLine(letter, declared.type, declared.label, declared.free, declared.total),
         "the drive line");
   Check(DriveOfRow(line) == letter, "the drive is read back out of its line");
   const ShortText name = CatalogueFileName(line);
@@ -157,7 +158,7 @@ void Target(FuzzInput& in) {
   Check(StaysInWorkingFolder(name) == (name.str().find_first_of("/\\:") == std::string::npos),
         "names with a path separator or a drive are refused");
 
-  CheckRun(letter, spec, name.str());
+  CheckRun(letter, declared, name.str());
   if (StaysInWorkingFolder(name)) CheckPosixCreate(name);
   CheckPosixCreate(Head(raw, 40));
 }

@@ -7,13 +7,13 @@ WindowRig::WindowRig(Files& files) : window_(Os{drives_, files, hosts_}, toolkit
 }
 
 void WindowRig::FixedDrive(char letter, const NativePath& root, std::string_view label) {
-  DriveSpec spec;
-  spec.type = kDriveFixed;
-  spec.free = std::int64_t{37} << 30;
-  spec.total = std::int64_t{931} << 30;
-  spec.root = root;
-  spec.label = std::string(label);
-  drives_.Set(letter, std::move(spec));
+  DriveSpec drive;
+  drive.type = kDriveFixed;
+  drive.free = std::int64_t{37} << 30;
+  drive.total = std::int64_t{931} << 30;
+  drive.root = root;
+  drive.label = std::string(label);
+  drives_.Set(letter, std::move(drive));
 }
 
 void WindowRig::Start() {

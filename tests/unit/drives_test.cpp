@@ -11,19 +11,19 @@ namespace {
 constexpr std::int64_t kGiB = std::int64_t{1} << 30;
 
 DriveSpec Fixed(std::string label, std::int64_t free_gib, std::int64_t total_gib) {
-  DriveSpec spec;
-  spec.type = kDriveFixed;
-  spec.label = std::move(label);
-  spec.free = free_gib * kGiB;
-  spec.total = total_gib * kGiB;
-  spec.root = "/";
-  return spec;
+  DriveSpec drive;
+  drive.type = kDriveFixed;
+  drive.label = std::move(label);
+  drive.free = free_gib * kGiB;
+  drive.total = total_gib * kGiB;
+  drive.root = "/";
+  return drive;
 }
 
 DriveSpec EmptyCdDrive() {
-  DriveSpec spec;
-  spec.type = kDriveCdRom;
-  return spec;
+  DriveSpec drive;
+  drive.type = kDriveCdRom;
+  return drive;
 }
 
 TEST(GigabyteText, WholeGibibytesRightAlignedWithLetterOAndAThousandsGap) {
@@ -62,21 +62,21 @@ TEST(DriveLine, TypeNamesLabelsAndFailingQueries) {
   for (int code = 0; code <= 6; ++code) EXPECT_EQ(DriveTypeName(code), names[code]);
   EXPECT_EQ(DriveTypeName(7), "nieznany");
   DriveTable drives;
-  DriveSpec spec = Fixed("", 1, 2);
-  spec.label = std::string("AB\0CD", 5);
-  drives.Set('F', spec);
+  DriveSpec drive = Fixed("", 1, 2);
+  drive.label = std::string("AB\0CD", 5);
+  drives.Set('F', drive);
   EXPECT_EQ(LabelField(drives, 'F'), "AB             ");
-  spec.label = std::string(15, 'L');
-  drives.Set('F', spec);
+  drive.label = std::string(15, 'L');
+  drives.Set('F', drive);
   EXPECT_EQ(LabelField(drives, 'F'), std::string(15, 'L'));
-  spec.label = std::string(300, 'L');
-  spec.free = -1;
-  drives.Set('F', spec);
+  drive.label = std::string(300, 'L');
+  drive.free = -1;
+  drives.Set('F', drive);
   EXPECT_EQ(LabelField(drives, 'F'), std::string(201, 'L'));
   // A failing free-space query leaves its field empty; the total moves left.
   EXPECT_EQ(DriveLine(drives, 6).size(), 223u);
-  spec.label = "X";
-  drives.Set('F', spec);
+  drive.label = "X";
+  drives.Set('F', drive);
   EXPECT_EQ(DriveLine(drives, 6).str(), " F:   lokalny  X                    2");
 }
 

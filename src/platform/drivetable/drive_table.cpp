@@ -14,8 +14,9 @@ char LetterOfRoot(std::string_view root) {
 
 }  // namespace
 
-void DriveTable::Set(char letter, DriveSpec spec) {
-  if (const int i = IndexOf(letter); i >= 0) drives_[static_cast<std::size_t>(i)] = std::move(spec);
+void DriveTable::Set(char letter, DriveSpec drive) {
+  if (const int i = IndexOf(letter); i >= 0)
+    drives_[static_cast<std::size_t>(i)] = std::move(drive);
 }
 
 void DriveTable::Remove(char letter) {
@@ -29,35 +30,35 @@ const std::optional<DriveSpec>& DriveTable::Get(char letter) const {
 }
 
 const DriveSpec* DriveTable::Find(char letter) const {
-  const auto& spec = Get(letter);
-  return spec ? &*spec : nullptr;
+  const auto& found = Get(letter);
+  return found ? &*found : nullptr;
 }
 
 int DriveTable::DriveType(std::string_view root) {
-  const DriveSpec* spec = Find(LetterOfRoot(root));
-  return spec ? spec->type : kDriveNoRoot;
+  const DriveSpec* found = Find(LetterOfRoot(root));
+  return found ? found->type : kDriveNoRoot;
 }
 
 bool DriveTable::VolumeLabel(std::string_view root, std::string& label) {
-  const DriveSpec* spec = Find(LetterOfRoot(root));
-  if (spec == nullptr || !spec->label) return false;
-  label = *spec->label;
+  const DriveSpec* found = Find(LetterOfRoot(root));
+  if (found == nullptr || !found->label) return false;
+  label = *found->label;
   return true;
 }
 
 std::int64_t DriveTable::DiskFree(int drive) {
-  const DriveSpec* spec = Find(static_cast<char>('A' + drive - 1));
-  return spec ? spec->free : -1;
+  const DriveSpec* found = Find(static_cast<char>('A' + drive - 1));
+  return found ? found->free : -1;
 }
 
 std::int64_t DriveTable::DiskSize(int drive) {
-  const DriveSpec* spec = Find(static_cast<char>('A' + drive - 1));
-  return spec ? spec->total : -1;
+  const DriveSpec* found = Find(static_cast<char>('A' + drive - 1));
+  return found ? found->total : -1;
 }
 
 NativePath DriveTable::RootFolder(char letter) {
-  const DriveSpec* spec = Find(letter);
-  return (spec && spec->root) ? *spec->root : NativePath();
+  const DriveSpec* found = Find(letter);
+  return (found && found->root) ? *found->root : NativePath();
 }
 
 }  // namespace zbk

@@ -23,7 +23,7 @@ struct DriveSpec {
 
 class DriveTable : public Drives {
  public:
-  void Set(char letter, DriveSpec spec);
+  void Set(char letter, DriveSpec drive);
   void Remove(char letter);
   const std::optional<DriveSpec>& Get(char letter) const;
 

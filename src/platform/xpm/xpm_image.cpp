@@ -13,12 +13,12 @@ int Number(std::istringstream& in, const char* what) {
   return value;
 }
 
-std::uint32_t ColourOf(std::string_view spec) {
-  if (spec == "None" || spec == "none") return Picture::kTransparent;
+std::uint32_t ColourOf(std::string_view colour) {
+  if (colour == "None" || colour == "none") return Picture::kTransparent;
   std::uint32_t rgb = 0;
-  if (spec.size() != 7 || spec.front() != '#') throw XpmError("XPM: colour not #RRGGBB");
-  const auto [end, error] = std::from_chars(spec.data() + 1, spec.data() + 7, rgb, 16);
-  if (error != std::errc() || end != spec.data() + 7) throw XpmError("XPM: colour not #RRGGBB");
+  if (colour.size() != 7 || colour.front() != '#') throw XpmError("XPM: colour not #RRGGBB");
+  const auto [end, error] = std::from_chars(colour.data() + 1, colour.data() + 7, rgb, 16);
+  if (error != std::errc() || end != colour.data() + 7) throw XpmError("XPM: colour not #RRGGBB");
   return rgb;
 }
 

@@ -149,16 +149,16 @@ void ScriptDriver::Declare(std::string_view args, int number) {
   if (letter.size() != 1 || letter[0] < 'A' || letter[0] > 'Z') {
     throw ScriptError(number, "bad drive letter '" + std::string(letter) + "'");
   }
-  DriveSpec spec;
-  spec.type = Number<int>(TakeWord(rest), number, "type");
-  if (spec.type < 0 || spec.type > 6) throw ScriptError(number, "type must be 0 to 6");
-  spec.free = Number<std::int64_t>(TakeWord(rest), number, "free bytes");
-  spec.total = Number<std::int64_t>(TakeWord(rest), number, "total bytes");
+  DriveSpec drive;
+  drive.type = Number<int>(TakeWord(rest), number, "type");
+  if (drive.type < 0 || drive.type > 6) throw ScriptError(number, "type must be 0 to 6");
+  drive.free = Number<std::int64_t>(TakeWord(rest), number, "free bytes");
+  drive.total = Number<std::int64_t>(TakeWord(rest), number, "total bytes");
   const std::string_view dir = TakeWord(rest);
   if (dir.empty()) throw ScriptError(number, "drive needs a folder or -");
-  if (dir != "-") spec.root = NativePath(dir);
-  spec.label = Utf8ToCp1250(rest);
-  drives_.Set(letter[0], std::move(spec));
+  if (dir != "-") drive.root = NativePath(dir);
+  drive.label = Utf8ToCp1250(rest);
+  drives_.Set(letter[0], std::move(drive));
 }
 
 void ScriptDriver::Start(int number) {
