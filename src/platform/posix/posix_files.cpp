@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "platform/encoding/cp1250.h"
+#include "platform/read_ahead_listing.h"
 #include "platform/wildcard.h"
 
 namespace zbk {
@@ -20,7 +21,7 @@ std::uint32_t ClampSize(off_t size) {
   return bytes >= 4294967295u ? 4294967295u : static_cast<std::uint32_t>(bytes);
 }
 
-class PosixListing : public FolderListing {
+class PosixListing : public ReadAheadListing {
  public:
   PosixListing(DIR* dir, std::string pattern, ListingDetail detail)
       : dir_(dir), pattern_(std::move(pattern)), detail_(detail) {}
@@ -28,21 +29,8 @@ class PosixListing : public FolderListing {
   PosixListing(const PosixListing&) = delete;
   PosixListing& operator=(const PosixListing&) = delete;
 
-  // Reads ahead to the first matching entry; false when there is none.
-  bool Prime() {
-    has_pending_ = Advance(pending_);
-    return has_pending_;
-  }
-
-  bool Next(FolderEntry& entry) override {
-    if (!has_pending_) return false;
-    entry = std::move(pending_);
-    has_pending_ = Advance(pending_);
-    return true;
-  }
-
  private:
-  bool Advance(FolderEntry& entry) {
+  bool Advance(FolderEntry& entry) override {
     for (;;) {
       errno = 0;
       const dirent* d = readdir(dir_);
@@ -74,8 +62,6 @@ class PosixListing : public FolderListing {
   DIR* dir_;
   std::string pattern_;
   ListingDetail detail_;
-  FolderEntry pending_;
-  bool has_pending_ = false;
 };
 
 // An open file descriptor with the name shown in error messages; closed

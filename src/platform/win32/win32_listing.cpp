@@ -1,5 +1,6 @@
 #include "platform/win32/win32_listing.h"
 
+#include "platform/read_ahead_listing.h"
 #include "platform/wildcard.h"
 #include "platform/win32/quiet_errors.h"
 #include "platform/win32/wide_text.h"
@@ -7,7 +8,7 @@
 namespace zbk {
 namespace {
 
-class Win32Listing : public FolderListing {
+class Win32Listing : public ReadAheadListing {
  public:
   Win32Listing(HANDLE find, const WIN32_FIND_DATAW& first, std::string pattern)
       : find_(find), data_(first), pattern_(std::move(pattern)) {}
@@ -15,23 +16,10 @@ class Win32Listing : public FolderListing {
   Win32Listing(const Win32Listing&) = delete;
   Win32Listing& operator=(const Win32Listing&) = delete;
 
-  // Reads ahead to the first matching entry; false when there is none.
-  bool Prime() {
-    has_pending_ = Advance(pending_);
-    return has_pending_;
-  }
-
-  bool Next(FolderEntry& entry) override {
-    if (!has_pending_) return false;
-    entry = std::move(pending_);
-    has_pending_ = Advance(pending_);
-    return true;
-  }
-
  private:
   // The entry in data_ (if any) and those after it, up to the first that
   // matches; data_ then holds the entry after that one.
-  bool Advance(FolderEntry& entry) {
+  bool Advance(FolderEntry& entry) override {
     while (has_data_) {
       std::string name = Cp1250FromWide(data_.cFileName);
       const bool matches = MatchesPattern(name, pattern_);
@@ -51,8 +39,6 @@ class Win32Listing : public FolderListing {
   WIN32_FIND_DATAW data_;
   bool has_data_ = true;
   std::string pattern_;
-  FolderEntry pending_;
-  bool has_pending_ = false;
 };
 
 }  // namespace
