@@ -4,6 +4,18 @@
 
 namespace zbk {
 
+Handler EnterHandler(FocusControl control) {
+  switch (control) {
+    case FocusControl::kLi:
+      return Handler::kLiEnte;
+    case FocusControl::kL:
+      return Handler::kLEnter;
+    case FocusControl::kE:
+      break;
+  }
+  return Handler::kEEnter;
+}
+
 void Deliver(WindowHandlers& handlers, Handler handler, ErrorReport& report) {
   try {
     handlers.Run(handler);

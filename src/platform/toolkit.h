@@ -101,6 +101,12 @@ enum class Handler {
   kLEnter
 };
 
+// The controls that take the input focus, in tab order.
+enum class FocusControl { kLi, kL, kE };
+
+// The handler that runs when the control receives the focus.
+Handler EnterHandler(FocusControl control);
+
 class WindowHandlers {
  public:
   virtual ~WindowHandlers() = default;

@@ -38,14 +38,7 @@ void MemoryToolkit::Fire(Handler handler) {
 void MemoryToolkit::MoveFocus(Control control) {
   if (!shown_ || focus_ == control) return;
   focus_ = control;
-  switch (control) {
-    case Control::kLi:
-      return Fire(Handler::kLiEnte);
-    case Control::kL:
-      return Fire(Handler::kLEnter);
-    case Control::kE:
-      return Fire(Handler::kEEnter);
-  }
+  Fire(EnterHandler(control));
 }
 
 void MemoryToolkit::Tick() {

@@ -13,8 +13,7 @@
 
 namespace zbk {
 
-// The controls that take the focus, in tab order.
-enum class Control { kLi, kL, kE };
+using Control = FocusControl;
 
 class MemoryToolkit : public MainWindow, public ErrorReport {
  public:

@@ -60,12 +60,12 @@ void QtToolkit::Fire(Handler handler) {
   }
 }
 
-QtToolkit::Control QtToolkit::ControlOf(const QWidget* widget) const {
-  if (widget == nullptr) return Control::kNone;
+std::optional<QtToolkit::Control> QtToolkit::ControlOf(const QWidget* widget) const {
+  if (widget == nullptr) return std::nullopt;
   if (widget == &window_->li()) return Control::kLi;
   if (widget == &window_->l()) return Control::kL;
   if (widget == &window_->e()) return Control::kE;
-  return Control::kNone;
+  return std::nullopt;
 }
 
 void QtToolkit::MoveFocus(Control control) {
@@ -80,27 +80,16 @@ void QtToolkit::MoveFocus(Control control) {
     case Control::kE:
       window_->e().setFocus(Qt::OtherFocusReason);
       break;
-    case Control::kNone:
-      return;
   }
   // An active window has told Entered already; an inactive one tells only
   // when it is activated again, and then the control is the same.
   Entered(control);
 }
 
-void QtToolkit::Entered(Control control) {
-  if (!shown_ || control == Control::kNone || control == entered_) return;
+void QtToolkit::Entered(std::optional<Control> control) {
+  if (!shown_ || !control || control == entered_) return;
   entered_ = control;
-  switch (control) {
-    case Control::kLi:
-      return Fire(Handler::kLiEnte);
-    case Control::kL:
-      return Fire(Handler::kLEnter);
-    case Control::kE:
-      return Fire(Handler::kEEnter);
-    case Control::kNone:
-      return;
-  }
+  Fire(EnterHandler(*control));
 }
 
 void QtToolkit::SetCaption(std::string_view caption) {

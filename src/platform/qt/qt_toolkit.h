@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "platform/qt/qt_list_box.h"
 #include "platform/qt/qt_widgets.h"
@@ -64,12 +65,12 @@ class QtToolkit : public MainWindow, public ErrorReport {
   void ShowError(std::string_view message) override;
 
  private:
-  enum class Control { kNone, kLi, kL, kE };
+  using Control = FocusControl;
 
   void Fire(Handler handler);
   void MoveFocus(Control control);
-  void Entered(Control control);
-  Control ControlOf(const QWidget* widget) const;
+  void Entered(std::optional<Control> control);
+  std::optional<Control> ControlOf(const QWidget* widget) const;
   bool MayClose();
 
   std::unique_ptr<QtWindow> window_;
@@ -83,7 +84,7 @@ class QtToolkit : public MainWindow, public ErrorReport {
   QMetaObject::Connection focus_watch_;
 
   WindowHandlers* handlers_ = nullptr;
-  Control entered_ = Control::kNone;
+  std::optional<Control> entered_;
   bool shown_ = false;
   int depth_ = 0;
   bool close_requested_ = false;

@@ -106,14 +106,7 @@ void Win32Toolkit::MoveFocusByTab(bool forward) {
 void Win32Toolkit::Entered(Control control) {
   if (!shown_ || focus_ == control) return;
   focus_ = control;
-  switch (control) {
-    case Control::kLi:
-      return Fire(Handler::kLiEnte);
-    case Control::kL:
-      return Fire(Handler::kLEnter);
-    case Control::kE:
-      return Fire(Handler::kEEnter);
-  }
+  Fire(EnterHandler(control));
 }
 
 void Win32Toolkit::Fire(Handler handler) {

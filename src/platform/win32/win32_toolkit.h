@@ -24,8 +24,7 @@ namespace zbk {
 
 class Win32Toolkit : public MainWindow, public ErrorReport {
  public:
-  // The controls that take the focus, in tab order.
-  enum class Control { kLi, kL, kE };
+  using Control = FocusControl;
 
   // Creates the window and its widgets, not yet shown; throws
   // std::runtime_error when the system gives no window.
