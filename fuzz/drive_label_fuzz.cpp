@@ -48,7 +48,9 @@ std::string ExpectedLine(char letter, int type, const std::optional<std::string>
 }
 
 std::string ExpectedName(std::string_view line) {
-  std::string name = Join(line.size() > 15 ? line.substr(15, 15) : "", ".txt");
+  std::string_view label = line.size() > 15 ? line.substr(15, 15) : "";
+  if (label.find_first_not_of(' ') == std::string_view::npos) label = "bez etykiety";
+  std::string name = Join(label, ".txt");
   for (auto at = name.find(" ."); at != std::string::npos; at = name.find(" .")) name.erase(at, 1);
   return name;
 }
@@ -94,12 +96,15 @@ void CheckPosixCreate(std::string_view name) {
   static const Scratch scratch;
   scratch.Inside([&] {
     PosixFiles files;
-    const bool created = files.Create(name) != nullptr;
-    const std::vector<std::string> names = scratch.Names();
-    Check(names.size() == (created ? 1u : 0u), "one file, in the working folder, or none");
-    if (!created) return;
-    Check(Utf8ToCp1250(names[0]) == name, "the file has exactly the name given");
+    std::unique_ptr<OutputFile> file = files.Create(name);
+    Check(scratch.Names().size() == (file ? 1u : 0u),
+          "one temporary file, in the working folder, or none");
+    if (!file) return;
     Check(name.find('/') == std::string_view::npos, "no name with a path separator");
+    Check(file->Close(Placement::kReplace), "the file takes its name");
+    const std::vector<std::string> names = scratch.Names();
+    Check(names.size() == 1 && Utf8ToCp1250(names[0]) == name,
+          "the file has exactly the name given");
     Check(unlink(names[0].c_str()) == 0, "the file goes again");
   });
 }
@@ -151,7 +156,7 @@ void Target(FuzzInput& in) {
             ExpectedLine(letter, declared.type, declared.label, declared.free, declared.total),
         "the drive line");
   Check(DriveOfRow(line) == letter, "the drive is read back out of its line");
-  const ShortText name = CatalogueFileName(line);
+  const ShortText name = CatalogueFileName(line, std::nullopt);
   Check(name.str() == ExpectedName(line), "the catalogue file name");
   Check(name.str().ends_with("txt"), "the name ends with its extension");
   Check(name.str().find('\0') == std::string::npos, "no NUL in a name");

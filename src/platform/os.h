@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -37,6 +38,10 @@ class Drives {
   virtual int DriveType(std::string_view root) = 0;
   // The volume label, or false when the query fails.
   virtual bool VolumeLabel(std::string_view root, std::string& label) = 0;
+  // The volume's serial number as the system shows it ("1A2B-3C4D" on
+  // Windows, the file system's UUID on Linux), or nothing when there is none
+  // or the query fails.
+  virtual std::optional<std::string> VolumeSerial(std::string_view root) = 0;
   // Free bytes available to the caller and total bytes of drive n (1 = A,
   // 26 = Z); -1 when the query fails.
   virtual std::int64_t DiskFree(int drive) = 0;
@@ -45,11 +50,21 @@ class Drives {
   virtual NativePath RootFolder(char letter) = 0;
 };
 
+enum class EntryKind {
+  kFile,    // a file, or anything else that is no folder and no link to one
+  kFolder,  // a folder of its own, to descend into
+  kLink,    // a link to a folder, or one that leads nowhere: neither walked
+            // nor taken as a file
+};
+
 struct FolderEntry {
   std::string name;   // Windows-1250; characters it lacks shown as '?'
   NativePath native;  // the platform's own name, to descend into or open
-  bool folder = false;
+  EntryKind kind = EntryKind::kFile;
   std::uint32_t size = 0;  // 4294967295 for every file of that size or more
+
+  bool folder() const { return kind == EntryKind::kFolder; }
+  bool file() const { return kind == EntryKind::kFile; }
 };
 
 // An open folder listing; closed when destroyed.
@@ -75,12 +90,25 @@ class FileError : public std::runtime_error {
   std::string message_;
 };
 
-// A file open for writing. Write and Close throw FileError on failure.
+// How a finished catalogue takes its name.
+enum class Placement {
+  kReplace,  // in place of whatever file (or link) had that name
+  kIfNew,    // only where nothing had that name; otherwise it is dropped
+};
+
+// A catalogue file being written. It is written under a temporary name in
+// the working folder and takes its own name only at Close, in one step;
+// until then a file of that name stays exactly as it was. Dropped without
+// Close (a command aborted by an error), the temporary file is removed.
+// Write and Close throw FileError naming the catalogue, never the
+// temporary file.
 class OutputFile {
  public:
   virtual ~OutputFile() = default;
   virtual void Write(std::string_view bytes) = 0;
-  virtual void Close() = 0;
+  // Flushes the data to the disk, then gives the file its name as
+  // `placement` says. False when it was dropped because the name was taken.
+  virtual bool Close(Placement placement) = 0;
 };
 
 // A file open for reading. Read gives 0 at the end; both throw FileError.
@@ -99,15 +127,18 @@ class Files {
   // Lists the entries of `folder` whose names match `pattern` ("*.*" for
   // all, "*.TXT"), letter case ignored; every kind of entry, "." and ".."
   // included where the system lists them. nullptr when the folder cannot be
-  // read or nothing matches. Symbolic links are never reported as folders.
+  // read or nothing matches.
   virtual std::unique_ptr<FolderListing> List(const NativePath& folder, std::string_view pattern,
                                               ListingDetail detail) = 0;
   // The path of the entry `name` of `folder`.
   virtual NativePath Child(const NativePath& folder, const NativePath& name) = 0;
   // The process's working folder, where catalogue files are written.
   virtual NativePath WorkingFolder() = 0;
-  // Creates (or truncates) the Windows-1250 `name` in the working folder;
-  // nullptr when that fails.
+  // Starts a new catalogue file that will be the Windows-1250 `name` in the
+  // working folder, in a temporary file of its own that is created anew and
+  // never through a link. Removes the temporary files that runs of the same
+  // name left behind when they were killed. nullptr when the temporary file
+  // cannot be created, or `name` is taken by a folder, a device or a FIFO.
   virtual std::unique_ptr<OutputFile> Create(std::string_view name) = 0;
   // Opens an existing file for reading; throws FileError when it cannot.
   // `shown` is the name the error message gives.

@@ -7,21 +7,10 @@ LineWriter::LineWriter(std::unique_ptr<OutputFile> file, std::size_t buffer_size
   buffer_.reserve(capacity_);
 }
 
-LineWriter::~LineWriter() {
-  if (closed_) return;
-  try {
-    Flush();
-  } catch (const FileError&) {
-    // The command has already ended with an error report; nothing to add.
-  }
-}
-
 void LineWriter::Flush() {
   if (buffer_.empty()) return;
-  std::string pending;
-  pending.swap(buffer_);
-  buffer_.reserve(capacity_);
-  file_->Write(pending);
+  file_->Write(buffer_);
+  buffer_.clear();
 }
 
 void LineWriter::WriteLine(std::string_view text) {
@@ -30,10 +19,9 @@ void LineWriter::WriteLine(std::string_view text) {
   if (buffer_.size() >= capacity_) Flush();
 }
 
-void LineWriter::Close() {
-  closed_ = true;
+bool LineWriter::Close(Placement placement) {
   Flush();
-  file_->Close();
+  return file_->Close(placement);
 }
 
 }  // namespace zbk

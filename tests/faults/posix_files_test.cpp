@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "platform/posix/posix_files.h"
 #include "support/temp_folder.h"
 #include "support/working_folder.h"
@@ -35,8 +38,58 @@ TEST(PosixCreate, RefusesNamesThatWouldNameAnotherFile) {
   EXPECT_TRUE(Names(tmp / "work").empty());
   EXPECT_EQ(Names(tmp.path()), std::vector<std::string>{"work"});
 
-  EXPECT_NE(files.Create("..\\b:c.txt"), nullptr) << "only '/' separates folders here";
+  auto file = files.Create("..\\b:c.txt");
+  ASSERT_NE(file, nullptr) << "only '/' separates folders here";
+  EXPECT_TRUE(file->Close(Placement::kReplace));
   EXPECT_EQ(Names(tmp / "work"), std::vector<std::string>{"..\\b:c.txt"});
+}
+
+std::string Slurp(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Two programs cataloguing under one name each write a temporary file of
+// their own; the one that closes last wins, and the catalogue is always one
+// whole file. A reader that opened the old one keeps reading it whole. A
+// temporary file that nobody writes any more (its program was killed) goes
+// with the next run of that name.
+TEST(PosixCreate, RunsOfOneNameNeverMixAndLeftoversGo) {
+  TempFolder tmp;
+  const ScopedWorkingFolder cwd(tmp.path());
+  tmp.Write("A.txt", "old\r\n");
+  tmp.Write(".A.txt.0badf00d.tmp", "left by a killed run");
+  tmp.Write(".B.txt.0badf00d.tmp", "another name's");
+  PosixFiles files;
+  auto first = files.Create("A.txt");
+  auto second = files.Create("A.txt");
+  ASSERT_TRUE(first && second);
+  EXPECT_FALSE(fs::exists(tmp / ".A.txt.0badf00d.tmp"));
+  EXPECT_TRUE(fs::exists(tmp / ".B.txt.0badf00d.tmp"));
+  EXPECT_EQ(Names(tmp.path()).size(), 4u) << "two temporary files, each kept by its writer";
+
+  std::ifstream reader(tmp / "A.txt", std::ios::binary);
+  second->Write(std::string(100000, '2'));
+  first->Write(std::string(100000, '1'));
+  EXPECT_EQ(Slurp(tmp / "A.txt"), "old\r\n");
+  EXPECT_TRUE(second->Close(Placement::kReplace));
+  EXPECT_EQ(Slurp(tmp / "A.txt"), std::string(100000, '2'));
+  EXPECT_TRUE(first->Close(Placement::kReplace));
+  EXPECT_EQ(Slurp(tmp / "A.txt"), std::string(100000, '1'));
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(reader), {}), "old\r\n");
+
+  // A partial catalogue is kept only where there was none.
+  auto partial = files.Create("A.txt");
+  partial->Write("part\r\n");
+  EXPECT_FALSE(partial->Close(Placement::kIfNew));
+  auto fresh = files.Create("C.txt");
+  fresh->Write("part\r\n");
+  EXPECT_TRUE(fresh->Close(Placement::kIfNew));
+  auto dropped = files.Create("C.txt");
+  dropped->Write("aborted\r\n");
+  dropped.reset();
+  EXPECT_EQ(Slurp(tmp / "C.txt"), "part\r\n");
+  EXPECT_EQ(Names(tmp.path()).size(), 3u) << "nothing left behind";
 }
 
 class PosixOpen : public ::testing::Test {
@@ -85,7 +138,7 @@ TEST(PosixListing, EntriesDeletedDuringTheListingAreNotReported) {
   FolderEntry entry;
   std::vector<std::string> seen;
   while (listing->Next(entry)) {
-    if (entry.folder) continue;  // "." and ".."
+    if (entry.folder()) continue;  // "." and ".."
     if (seen.empty()) {
       // The first entry was read ahead with the next one; the rest go now.
       for (const auto& name : Names(tmp / "f")) fs::remove(tmp / "f" / name);

@@ -20,9 +20,11 @@ class FaultyOutputFile : public OutputFile {
     inner_->Write(bytes);
     if (room_) *room_ -= bytes.size();
   }
-  void Close() override {
-    inner_->Close();
+  // A failing close fails before the file takes its name, as a failing
+  // flush does.
+  bool Close(Placement placement) override {
     if (fail_close_) throw FileError(FileError::Kind::kClose, name_);
+    return inner_->Close(placement);
   }
 
  private:

@@ -26,7 +26,7 @@ class FaultyFiles : public Files {
     // Bytes a created file takes; the write that would exceed them writes
     // what still fits, then fails.
     std::optional<std::size_t> write_room;
-    // Close of a created file fails.
+    // Close of a created file fails (before the file takes its name).
     bool fail_close = false;
     // Runs before each open of a file for reading.
     std::function<void(const NativePath& file)> before_open;

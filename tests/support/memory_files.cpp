@@ -41,17 +41,30 @@ class MemoryListing : public FolderListing {
   std::size_t next_ = 0;
 };
 
+// Held aside until Close, which puts it in the working folder in one step.
 class MemoryOutputFile : public OutputFile {
  public:
-  explicit MemoryOutputFile(std::shared_ptr<Node> file) : file_(std::move(file)) {}
-  void Write(std::string_view bytes) override {
-    file_->bytes.append(bytes);
-    file_->size = ListedSize(file_->bytes.size());
+  MemoryOutputFile(MemoryFiles& files, std::string name) : files_(files), name_(std::move(name)) {}
+  void Write(std::string_view bytes) override { bytes_.append(bytes); }
+  bool Close(Placement placement) override {
+    const NativePath path = NativePath(MemoryFiles::kWorkingFolder) + "/" + name_;
+    Node* file = files_.Find(path);
+    if (file != nullptr && placement == Placement::kIfNew) return false;
+    if (file == nullptr) {
+      Node entry;
+      entry.name = entry.native_name = name_;
+      file = &files_.Add(NativePath(MemoryFiles::kWorkingFolder), std::move(entry));
+    }
+    file->folder = file->link = false;
+    file->bytes = std::move(bytes_);
+    file->size = ListedSize(file->bytes.size());
+    return true;
   }
-  void Close() override {}
 
  private:
-  std::shared_ptr<Node> file_;
+  MemoryFiles& files_;
+  std::string name_;
+  std::string bytes_;
 };
 
 class MemoryInputFile : public InputFile {
@@ -143,7 +156,10 @@ std::unique_ptr<FolderListing> MemoryFiles::List(const NativePath& folder, std::
   std::vector<FolderEntry> entries;
   for (const auto& entry : node->entries) {
     if (!MatchesPattern(entry->name, pattern)) continue;
-    entries.push_back({entry->name, entry->native_name, entry->folder, entry->size});
+    const EntryKind kind = entry->link     ? EntryKind::kLink
+                           : entry->folder ? EntryKind::kFolder
+                                           : EntryKind::kFile;
+    entries.push_back({entry->name, entry->native_name, kind, entry->size});
   }
   if (entries.empty()) return nullptr;
   return std::make_unique<MemoryListing>(std::move(entries));
@@ -156,23 +172,14 @@ NativePath MemoryFiles::Child(const NativePath& folder, const NativePath& name) 
 std::unique_ptr<OutputFile> MemoryFiles::Create(std::string_view name) {
   created_.emplace_back(name);
   if (name.empty() || name.find('/') != std::string_view::npos) return nullptr;
-  const NativePath path = NativePath(kWorkingFolder) + "/" + std::string(name);
-  std::shared_ptr<Node> file = FindShared(path);
-  if (file && file->folder) return nullptr;
-  if (!file) {
-    Node entry;
-    entry.name = entry.native_name = std::string(name);
-    Add(NativePath(kWorkingFolder), std::move(entry));
-    file = FindShared(path);
-  }
-  file->bytes.clear();
-  file->size = 0;
-  return std::make_unique<MemoryOutputFile>(file);
+  const Node* file = Find(NativePath(kWorkingFolder) + "/" + std::string(name));
+  if (file != nullptr && file->folder && !file->link) return nullptr;
+  return std::make_unique<MemoryOutputFile>(*this, std::string(name));
 }
 
 std::unique_ptr<InputFile> MemoryFiles::Open(const NativePath& file, std::string_view shown) {
   std::shared_ptr<const Node> node = FindShared(file);
-  if (!node || node->folder) throw FileError(FileError::Kind::kOpen, shown);
+  if (!node || node->folder || node->link) throw FileError(FileError::Kind::kOpen, shown);
   return std::make_unique<MemoryInputFile>(std::move(node), read_chunk_);
 }
 

@@ -22,6 +22,7 @@ class MemoryFiles : public Files {
     std::string name;         // as listed, Windows-1250
     std::string native_name;  // its part of a native path
     bool folder = false;
+    bool link = false;                           // a link to a folder, or one leading nowhere
     std::uint32_t size = 0;                      // as listed (files)
     std::string bytes;                           // the contents (files)
     bool unlistable = false;                     // a listing of this folder fails (folders)

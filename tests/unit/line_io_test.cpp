@@ -24,6 +24,7 @@ class BytesInput : public InputFile {
     return n;
   }
   void Close() override {}
+  std::size_t consumed() const { return pos_; }
 
  private:
   std::string bytes_;
@@ -80,6 +81,21 @@ TEST(LineReader, KeepsTheFirst250CharactersOfALongLine) {
   EXPECT_EQ(Lines(first + "\x1A" + "\r\nnext", 64), (Strings{first, "next"}));
 }
 
+TEST(LineReader, APauseThatSaysStopEndsALineWithoutEnd) {
+  constexpr std::size_t kMiB = std::size_t{1} << 20;
+  auto input = std::make_unique<BytesInput>(std::string(5 * kMiB, 'x'), 64 * 1024);
+  const BytesInput& file = *input;
+  LineReader reader(std::move(input));
+  int pauses = 0;
+  reader.SetPause(kMiB, [&pauses] { return ++pauses < 2; });
+  std::string line;
+  reader.ReadLine(line);
+  EXPECT_EQ(line, std::string(250, 'x'));
+  EXPECT_EQ(pauses, 2);
+  EXPECT_TRUE(reader.Eof());
+  EXPECT_EQ(file.consumed(), 2 * kMiB) << "no further read after the stop";
+}
+
 TEST(LineReader, AReadFailureIsAFileError) {
   LineReader reader(std::make_unique<BytesInput>("ab", 7, true));
   std::string line;
@@ -93,7 +109,10 @@ class BytesOutput : public OutputFile {
     if (++writes_ == fail_on_write_) throw FileError(FileError::Kind::kWrite, "x.txt");
     sink_.append(bytes);
   }
-  void Close() override { sink_.append("<closed>"); }
+  bool Close(Placement placement) override {
+    sink_.append(placement == Placement::kReplace ? "<replaced>" : "<if new>");
+    return true;
+  }
 
  private:
   std::string& sink_;
@@ -109,11 +128,11 @@ TEST(LineWriter, EndsLinesWithCrLfAndWritesWhenTheBufferFillsOrAtClose) {
   writer.WriteLine("de");
   EXPECT_EQ(sink, "abc\r\nde\r\n");
   writer.WriteLine("f");
-  writer.Close();
-  EXPECT_EQ(sink, "abc\r\nde\r\nf\r\n<closed>");
+  EXPECT_TRUE(writer.Close(Placement::kIfNew));
+  EXPECT_EQ(sink, "abc\r\nde\r\nf\r\n<if new>");
 }
 
-TEST(LineWriter, AFailedWriteThrowsAndADroppedWriterKeepsWhatItCan) {
+TEST(LineWriter, AFailedWriteThrowsAndADroppedWriterWritesNoMore) {
   std::string sink;
   {
     LineWriter writer(std::make_unique<BytesOutput>(sink, 2), 4);
@@ -124,9 +143,9 @@ TEST(LineWriter, AFailedWriteThrowsAndADroppedWriterKeepsWhatItCan) {
   sink.clear();
   {
     LineWriter writer(std::make_unique<BytesOutput>(sink, 0), 100);
-    writer.WriteLine("kept");
+    writer.WriteLine("held back");
   }
-  EXPECT_EQ(sink, "kept\r\n");
+  EXPECT_EQ(sink, "") << "a dropped file takes no name, so nothing more is written to it";
 }
 
 TEST(FileError, MessagesNameTheFileInPolish) {

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <map>
+#include <vector>
 
 #include "platform/win32/safe_file_name.h"
 #include "platform/win32/wide_text.h"
@@ -41,19 +43,19 @@ TEST(Win32Listing, ShowsNamesInWindows1250AndKeepsTheRealOnes) {
   ASSERT_TRUE(entries.contains(zrodlo));
   EXPECT_EQ(zrodlo, "\x9Fr\xF3\x64\xB3o.dat");
   EXPECT_EQ(WideOf(entries.at(zrodlo).native), L"źródło.dat");
-  EXPECT_FALSE(entries.at(zrodlo).folder);
+  EXPECT_FALSE(entries.at(zrodlo).folder());
   EXPECT_EQ(entries.at(zrodlo).size, 150000u);
 
   // A name Windows-1250 cannot show is shown with question marks, and the
   // real name still leads into the folder.
   ASSERT_TRUE(entries.contains("??"));
   const FolderEntry& japan = entries.at("??");
-  EXPECT_TRUE(japan.folder);
+  EXPECT_TRUE(japan.folder());
   MakeFile(temp.path() / L"日本" / L"wewnątrz.bin", 7);
   const auto inside =
       ListAll(files, fs::path(WideOf(files.Child(NativeOf(temp.path().wstring()), japan.native))));
   EXPECT_TRUE(inside.contains(std::string("wewnątrz.bin"_cp)));
-  EXPECT_TRUE(entries.at(std::string("Zdjęcia"_cp)).folder);
+  EXPECT_TRUE(entries.at(std::string("Zdjęcia"_cp)).folder());
 }
 
 TEST(Win32Listing, SizesComeFromBothHalves) {
@@ -90,19 +92,19 @@ TEST(Win32Listing, PatternsIgnoreCaseAndAnEmptyListingIsNone) {
             nullptr);
 }
 
-TEST(Win32Listing, LinksToFoldersAreNotFolders) {  // by their reparse tags
+TEST(Win32Listing, LinksToFoldersAreLinksNotFolders) {  // by their reparse tags
   WIN32_FIND_DATAW data{};
   data.dwFileAttributes = FILE_ATTRIBUTE_DIRECTORY;
-  EXPECT_TRUE(IsRealFolder(data));
+  EXPECT_EQ(KindOf(data), EntryKind::kFolder);
   data.dwFileAttributes |= FILE_ATTRIBUTE_REPARSE_POINT;
   data.dwReserved0 = IO_REPARSE_TAG_MOUNT_POINT;  // a junction
-  EXPECT_FALSE(IsRealFolder(data));
+  EXPECT_EQ(KindOf(data), EntryKind::kLink);
   data.dwReserved0 = IO_REPARSE_TAG_SYMLINK;
-  EXPECT_FALSE(IsRealFolder(data));
+  EXPECT_EQ(KindOf(data), EntryKind::kLink);
   data.dwReserved0 = IO_REPARSE_TAG_DEDUP;  // contents kept here
-  EXPECT_TRUE(IsRealFolder(data));
+  EXPECT_EQ(KindOf(data), EntryKind::kFolder);
   data.dwFileAttributes = FILE_ATTRIBUTE_NORMAL;
-  EXPECT_FALSE(IsRealFolder(data));
+  EXPECT_EQ(KindOf(data), EntryKind::kFile);
 }
 
 TEST(Win32Listing, ARealLinkToAFolderIsListedAsNoFolder) {
@@ -118,8 +120,8 @@ TEST(Win32Listing, ARealLinkToAFolderIsListedAsNoFolder) {
   Win32Files files;
   const auto entries = ListAll(files, temp.path());
   ASSERT_TRUE(entries.contains("link"));
-  EXPECT_FALSE(entries.at("link").folder);
-  EXPECT_TRUE(entries.at("target").folder);
+  EXPECT_EQ(entries.at("link").kind, EntryKind::kLink);
+  EXPECT_TRUE(entries.at("target").folder());
 }
 
 TEST(Win32Files, CreateWritesWindows1250NamesAndRefusesDevicesAndOtherFolders) {
@@ -141,14 +143,78 @@ TEST(Win32Files, CreateWritesWindows1250NamesAndRefusesDevicesAndOtherFolders) {
   auto file = files.Create(name);
   ASSERT_NE(file, nullptr);
   file->Write("     150.000  Zdj\xEA\x63ia\\\r\n");
-  file->Close();
+  EXPECT_TRUE(file->Close(Placement::kReplace));
   EXPECT_EQ(ReadBytes(temp.path() / L"Dysk ąę.txt"), "     150.000  Zdj\xEA\x63ia\\\r\n");
+}
 
-  // Created again, it starts empty.
-  file = files.Create(name);
-  ASSERT_NE(file, nullptr);
-  file->Close();
-  EXPECT_EQ(ReadBytes(temp.path() / L"Dysk ąę.txt"), "");
+// A catalogue takes its name only at its close, in one step; until then, and
+// after any failure, the old one stays as it was.
+TEST(Win32Files, ACatalogueReplacesTheOldOneOnlyAtItsClose) {
+  TempFolder temp;
+  const WorkingFolderScope in(temp.path());
+  Win32Files files;
+  WriteBytes(temp.path() / L"A.txt", "old\r\n");
+  auto dropped = files.Create("A.txt");
+  ASSERT_NE(dropped, nullptr);
+  dropped->Write("half\r\n");
+  EXPECT_EQ(ReadBytes(temp.path() / L"A.txt"), "old\r\n");
+  dropped.reset();  // a command aborted by an error
+  EXPECT_EQ(ReadBytes(temp.path() / L"A.txt"), "old\r\n");
+
+  auto partial = files.Create("A.txt");
+  partial->Write("part\r\n");
+  EXPECT_FALSE(partial->Close(Placement::kIfNew));
+  EXPECT_EQ(ReadBytes(temp.path() / L"A.txt"), "old\r\n");
+  auto first = files.Create("B.txt");
+  first->Write("part\r\n");
+  EXPECT_TRUE(first->Close(Placement::kIfNew));
+  EXPECT_EQ(ReadBytes(temp.path() / L"B.txt"), "part\r\n");
+
+  // A temporary file of a run that died goes with the next run of its name;
+  // one that is being written stays.
+  WriteBytes(temp.path() / L".A.txt.0000abcd.tmp", "killed\r\n");
+  auto running = files.Create("A.txt");
+  auto next = files.Create("A.txt");
+  EXPECT_FALSE(fs::exists(temp.path() / L".A.txt.0000abcd.tmp"));
+  running->Write("one\r\n");
+  next->Write("two\r\n");
+  EXPECT_TRUE(running->Close(Placement::kReplace));
+  EXPECT_TRUE(next->Close(Placement::kReplace));
+  EXPECT_EQ(ReadBytes(temp.path() / L"A.txt"), "two\r\n");
+
+  std::vector<std::wstring> left;
+  for (const auto& entry : fs::directory_iterator(temp.path())) {
+    left.push_back(entry.path().filename().wstring());
+  }
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(left, (std::vector<std::wstring>{L"A.txt", L"B.txt"}));
+
+  fs::create_directory(temp.path() / L"C.txt");
+  EXPECT_EQ(files.Create("C.txt"), nullptr);
+}
+
+// A catalogue replaces a link of its name and never writes through it. Wine
+// makes no links itself: the build prepares a folder with Unix links (a
+// link to a file outside, one leading nowhere) before this test runs.
+TEST(Win32Files, ALinkNamedLikeTheCatalogueIsReplacedNotFollowed) {
+  std::wstring folder = L"Z:";
+  for (const char c : std::string_view(ZBK_LINK_FIXTURE)) {
+    folder.push_back(c == '/' ? L'\\' : static_cast<wchar_t>(c));
+  }
+  const fs::path links(folder);
+  ASSERT_EQ(ReadBytes(links / L"L.txt"), "keep\r\n") << "the folder of links is prepared";
+  const WorkingFolderScope in(links);
+  Win32Files files;
+  for (const std::string_view name : {"L.txt", "D.txt"}) {
+    auto file = files.Create(name);
+    ASSERT_NE(file, nullptr) << name;
+    file->Write("new\r\n");
+    EXPECT_TRUE(file->Close(Placement::kReplace));
+  }
+  EXPECT_EQ(ReadBytes(links / L"outside"), "keep\r\n");
+  EXPECT_FALSE(fs::exists(links / L"nowhere"));
+  EXPECT_EQ(ReadBytes(links / L"L.txt"), "new\r\n");
+  EXPECT_EQ(ReadBytes(links / L"D.txt"), "new\r\n");
 }
 
 TEST(Win32Files, OpenReadsAndAMissingFileIsAFileError) {

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "platform/encoding/cp1250.h"
+#include "platform/posix/posix_catalogue_file.h"
 #include "platform/read_ahead_listing.h"
 #include "platform/wildcard.h"
 
@@ -19,6 +20,26 @@ std::uint32_t ClampSize(off_t size) {
   if (size < 0) return 0;
   const auto bytes = static_cast<std::uint64_t>(size);
   return bytes >= 4294967295u ? 4294967295u : static_cast<std::uint32_t>(bytes);
+}
+
+// The name as the program shows it: Windows-1250, and a "\\" inside it
+// (an ordinary character here) as "?", so that it never reads as a folder
+// separator.
+std::string ShownName(std::string_view native) {
+  std::string name = Utf8ToCp1250(native);
+  for (char& c : name) {
+    if (c == '\\') c = '?';
+  }
+  return name;
+}
+
+// What a link leads to: a folder or nothing makes it a link to be skipped.
+EntryKind KindOfLink(int folder_fd, const char* name) {
+  struct stat target {};
+  if (fstatat(folder_fd, name, &target, 0) != 0 || S_ISDIR(target.st_mode)) {
+    return EntryKind::kLink;
+  }
+  return EntryKind::kFile;
 }
 
 class PosixListing : public ReadAheadListing {
@@ -36,24 +57,27 @@ class PosixListing : public ReadAheadListing {
       const dirent* d = readdir(dir_);
       if (d == nullptr) return false;  // the end, or a read error: the listing ends
       const std::string_view native = d->d_name;
-      std::string name = Utf8ToCp1250(native);
+      std::string name = ShownName(native);
       if (!MatchesPattern(name, pattern_)) continue;
-      bool folder = d->d_type == DT_DIR;
-      const bool need_stat =
-          d->d_type == DT_UNKNOWN || (detail_ == ListingDetail::kWithSizes && !folder);
+      EntryKind kind = d->d_type == DT_DIR ? EntryKind::kFolder : EntryKind::kFile;
+      const bool need_stat = d->d_type == DT_UNKNOWN || d->d_type == DT_LNK ||
+                             (detail_ == ListingDetail::kWithSizes && kind == EntryKind::kFile);
       std::uint32_t size = 0;
       if (need_stat) {
         struct stat st {};
         if (fstatat(dirfd(dir_), d->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
           if (errno == ENOENT) continue;  // gone since the listing saw it
+        } else if (S_ISLNK(st.st_mode)) {
+          kind = KindOfLink(dirfd(dir_), d->d_name);
+          size = kind == EntryKind::kFile ? ClampSize(st.st_size) : 0;
         } else {
-          folder = S_ISDIR(st.st_mode);
-          size = folder ? 0 : ClampSize(st.st_size);
+          kind = S_ISDIR(st.st_mode) ? EntryKind::kFolder : EntryKind::kFile;
+          size = kind == EntryKind::kFile ? ClampSize(st.st_size) : 0;
         }
       }
       entry.name = std::move(name);
       entry.native.assign(native);
-      entry.folder = folder;
+      entry.kind = kind;
       entry.size = size;
       return true;
     }
@@ -86,24 +110,6 @@ class Descriptor {
  private:
   int fd_;
   std::string shown_;
-};
-
-class PosixOutputFile : public OutputFile {
- public:
-  PosixOutputFile(int fd, std::string shown) : file_(fd, std::move(shown)) {}
-
-  void Write(std::string_view bytes) override {
-    while (!bytes.empty()) {
-      const ssize_t n = ::write(file_.fd(), bytes.data(), bytes.size());
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) file_.Fail(FileError::Kind::kWrite);
-      bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-  }
-  void Close() override { file_.Close(); }
-
- private:
-  Descriptor file_;
 };
 
 class PosixInputFile : public InputFile {
@@ -141,14 +147,7 @@ NativePath PosixFiles::Child(const NativePath& folder, const NativePath& name) {
 }
 
 std::unique_ptr<OutputFile> PosixFiles::Create(std::string_view name) {
-  // A NUL would end the name early: the file would get another name.
-  const std::string native = Cp1250ToUtf8(name);
-  if (native.empty() || native.find_first_of(std::string_view("/\0", 2)) != std::string::npos) {
-    return nullptr;
-  }
-  const int fd = ::open(native.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (fd < 0) return nullptr;
-  return std::make_unique<PosixOutputFile>(fd, std::string(name));
+  return CreatePosixCatalogue(name);
 }
 
 std::unique_ptr<InputFile> PosixFiles::Open(const NativePath& file, std::string_view shown) {

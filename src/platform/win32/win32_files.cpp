@@ -4,8 +4,8 @@
 
 #include <limits>
 
-#include "platform/win32/safe_file_name.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/win32_catalogue_file.h"
 #include "platform/win32/win32_listing.h"
 
 namespace zbk {
@@ -35,28 +35,6 @@ class Handle {
  private:
   HANDLE handle_;
   std::string shown_;
-};
-
-class Win32OutputFile : public OutputFile {
- public:
-  Win32OutputFile(HANDLE handle, std::string shown) : handle_(handle, std::move(shown)) {}
-
-  void Write(std::string_view bytes) override {
-    while (!bytes.empty()) {
-      const auto piece = static_cast<DWORD>(std::min(bytes.size(), kLargestCall));
-      DWORD written = 0;
-      if (WriteFile(handle_.get(), bytes.data(), piece, &written, nullptr) == FALSE ||
-          written == 0) {
-        throw FileError(FileError::Kind::kWrite, handle_.shown());
-      }
-      bytes.remove_prefix(written);
-    }
-  }
-
-  void Close() override { handle_.Close(); }
-
- private:
-  Handle handle_;
 };
 
 class Win32InputFile : public InputFile {
@@ -96,16 +74,7 @@ NativePath Win32Files::WorkingFolder() {
 }
 
 std::unique_ptr<OutputFile> Win32Files::Create(std::string_view name) {
-  if (!IsSafeFileName(name)) return nullptr;
-  const std::wstring wide = WideFromCp1250(name);
-  const HANDLE handle = CreateFileW(wide.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) return nullptr;
-  if (GetFileType(handle) != FILE_TYPE_DISK) {  // a device under some other name
-    CloseHandle(handle);
-    return nullptr;
-  }
-  return std::make_unique<Win32OutputFile>(handle, std::string(name));
+  return CreateWin32Catalogue(name);
 }
 
 std::unique_ptr<InputFile> Win32Files::Open(const NativePath& file, std::string_view shown) {
