@@ -2,12 +2,11 @@
 
 #include <array>
 
-
 namespace zbk {
 namespace {
 
 constexpr std::size_t kLabelBuffer = 201;
-constexpr std::size_t kLabelWidth = 15;
+constexpr std::size_t kLabelColumn = 15;  // column 16, counted from 0
 constexpr std::int64_t kGiB = std::int64_t{1} << 30;
 
 constexpr std::array<std::string_view, 7> kTypeNames = {
@@ -39,7 +38,7 @@ std::string LabelField(Drives& drives, char letter) {
     label = Head(raw, kLabelBuffer);
     if (const auto nul = label.find('\0'); nul != std::string::npos) label.erase(nul);
   }
-  if (label.size() < kLabelWidth) label.resize(kLabelWidth, ' ');
+  if (label.size() < kLabelFieldWidth) label.resize(kLabelFieldWidth, ' ');
   return label;
 }
 
@@ -61,6 +60,26 @@ ShortText DriveLine(Drives& drives, int index) {
   const std::string free_text = GigabyteText(drives.DiskFree(index));
   const std::string total_text = GigabyteText(drives.DiskSize(index));
   return ShortText(Join(LetterField(letter), type, "  ", label, free_text, total_text));
+}
+
+std::string_view LabelFieldOfRow(std::string_view row) {
+  return row.size() > kLabelColumn ? Head(row.substr(kLabelColumn), kLabelFieldWidth)
+                                   : std::string_view();
+}
+
+std::optional<char> DriveOfRow(std::string_view row) {
+  if (row.size() < 3 || row[2] != ':') return std::nullopt;
+  const char letter = row[1];
+  if (letter < 'A' || letter > 'Z') return std::nullopt;
+  return letter;
+}
+
+VolumeIdentity IdentifyVolume(Drives& drives, char letter) {
+  VolumeIdentity volume;
+  volume.type = DriveTypeCode(drives, letter);
+  volume.label_field = LabelField(drives, letter);
+  volume.serial = drives.VolumeSerial(RootPath(letter));
+  return volume;
 }
 
 }  // namespace zbk

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,10 @@
 #include "text/short_text.h"
 
 namespace zbk {
+
+// The label field of a row is 15 characters wide (the label is never cut,
+// so a longer one pushes the space columns to the right).
+inline constexpr std::size_t kLabelFieldWidth = 15;
 
 // "C:\" for 'C'.
 std::string RootPath(char letter);
@@ -30,5 +35,22 @@ std::string GigabyteText(std::int64_t bytes);
 // The row of the drive `index` (1 = A ... 26 = Z). The platform is asked in
 // the order drive type, volume label, free bytes, total bytes.
 ShortText DriveLine(Drives& drives, int index);
+
+// Read back from a row: the label field, characters 16 to 30 (fewer when
+// the row is shorter); the drive letter of characters 2 and 3 (a letter A-Z
+// and a colon), or nothing for a row that names no drive, such as the
+// header.
+std::string_view LabelFieldOfRow(std::string_view row);
+std::optional<char> DriveOfRow(std::string_view row);
+
+// What tells one medium in a drive from another. Read in the platform's
+// order: the drive type first, then the label, then the serial number.
+struct VolumeIdentity {
+  int type = kDriveNoRoot;
+  std::string label_field;  // as LabelField gives it
+  std::optional<std::string> serial;
+  bool operator==(const VolumeIdentity&) const = default;
+};
+VolumeIdentity IdentifyVolume(Drives& drives, char letter);
 
 }  // namespace zbk

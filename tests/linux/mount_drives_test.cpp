@@ -29,6 +29,8 @@ class MountDrivesTest : public ::testing::Test {
     fixture_.File("hostname", 10);
     std::filesystem::create_symlink("../dev/sdb1",
                                     fixture_ / "by-label/Zdj\\xc4\\x99cia\\x20\\xe6\\xbc\\xa2");
+    fixture_.Folder("by-uuid");
+    std::filesystem::create_symlink("../dev/sdb1", fixture_ / "by-uuid/1A2B-3C4D");
   }
 
   void Table(const std::string& lines) {
@@ -44,7 +46,7 @@ class MountDrivesTest : public ::testing::Test {
   }
   MountDrives Drives() const {
     return MountDrives({(fixture_ / "mountinfo").string(), (fixture_ / "by-label").string(),
-                        (fixture_ / "block").string()});
+                        (fixture_ / "block").string(), (fixture_ / "by-uuid").string()});
   }
   std::string Device(const std::string& name) const { return (fixture_ / "dev" / name).string(); }
 
@@ -61,6 +63,7 @@ TEST_F(MountDrivesTest, DrivesShowTypeLabelSpaceAndRoot) {
   std::string label;
   ASSERT_TRUE(drives.VolumeLabel("D:\\", label));
   EXPECT_EQ(label, std::string("Zdjęcia ?"_cp));
+  EXPECT_EQ(drives.VolumeSerial("D:\\"), "1A2B-3C4D");  // the file system's UUID
   EXPECT_EQ(drives.RootFolder('D'), (fixture_ / "mnt/dysk").string());
   EXPECT_GT(drives.DiskSize(4), 0);
   EXPECT_GE(drives.DiskFree(4), 0);
@@ -69,6 +72,7 @@ TEST_F(MountDrivesTest, DrivesShowTypeLabelSpaceAndRoot) {
   EXPECT_EQ(drives.DriveType("E:\\"), kDriveFixed);  // no label link: the mount point's name
   ASSERT_TRUE(drives.VolumeLabel("E:\\", label));
   EXPECT_EQ(label, "Kopia zapasowa");
+  EXPECT_EQ(drives.VolumeSerial("E:\\"), std::nullopt);
 
   // A file bound over another is no drive.
   EXPECT_EQ(drives.DriveType("F:\\"), kDriveNoRoot);

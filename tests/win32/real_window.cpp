@@ -16,7 +16,8 @@ void RealWindowTest::SetUp() {
   work_ = temp_.path() / L"katalogi";
   fs::create_directories(work_);
   in_work_ = std::make_unique<WorkingFolderScope>(work_);
-  drives_.Set('K', {kDriveRemovable, 1 << 30, 2LL << 30, NativeOf(disk_.wstring()), "ARCHIWUM"});
+  drives_.Set('K', {kDriveRemovable, 1 << 30, 2LL << 30, NativeOf(disk_.wstring()), "ARCHIWUM",
+                    std::nullopt});
 
   window_ = std::make_unique<Win32Toolkit>();
   window_->SetErrorSink([this](std::string_view message) { errors_.emplace_back(message); });

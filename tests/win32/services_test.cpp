@@ -30,8 +30,8 @@ TEST(Win32Services, ACatalogueRunWritesPolishNamesInWindows1250) {
   const WorkingFolderScope in(work);
 
   WindowFixture f;
-  f.drives.Set('K',
-               {kDriveRemovable, 1, 2, NativeOf(disk.wstring()), std::string("Wakacje ąę"_cp)});
+  f.drives.Set('K', {kDriveRemovable, 1, 2, NativeOf(disk.wstring()), std::string("Wakacje ąę"_cp),
+                     std::nullopt});
   f.Start();
   f.toolkit.Tick();
   f.toolkit.li().Select(11);
@@ -84,7 +84,7 @@ TEST(Win32Services, DrivesOfTheSystem) {
   ASSERT_NE(listing, nullptr);
   bool windows_folder = false;
   FolderEntry entry;
-  while (listing->Next(entry)) windows_folder |= entry.folder && Upper(entry.name) == "WINDOWS";
+  while (listing->Next(entry)) windows_folder |= entry.folder() && Upper(entry.name) == "WINDOWS";
   EXPECT_TRUE(windows_folder);
 }
 

@@ -46,6 +46,12 @@ bool DriveTable::VolumeLabel(std::string_view root, std::string& label) {
   return true;
 }
 
+std::optional<std::string> DriveTable::VolumeSerial(std::string_view root) {
+  const DriveSpec* found = Find(LetterOfRoot(root));
+  if (found == nullptr || !found->root) return std::nullopt;
+  return found->serial;
+}
+
 std::int64_t DriveTable::DiskFree(int drive) {
   const DriveSpec* found = Find(static_cast<char>('A' + drive - 1));
   return found ? found->free : -1;

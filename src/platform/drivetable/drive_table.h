@@ -17,8 +17,9 @@ struct DriveSpec {
   int type = kDriveNoRoot;
   std::int64_t free = -1;
   std::int64_t total = -1;
-  std::optional<NativePath> root;    // nothing: no medium, listings fail
-  std::optional<std::string> label;  // Windows-1250; nothing: the query fails
+  std::optional<NativePath> root;     // nothing: no medium, listings fail
+  std::optional<std::string> label;   // Windows-1250; nothing: the query fails
+  std::optional<std::string> serial;  // nothing: the volume has none
 };
 
 class DriveTable : public Drives {
@@ -29,6 +30,7 @@ class DriveTable : public Drives {
 
   int DriveType(std::string_view root) override;
   bool VolumeLabel(std::string_view root, std::string& label) override;
+  std::optional<std::string> VolumeSerial(std::string_view root) override;
   std::int64_t DiskFree(int drive) override;
   std::int64_t DiskSize(int drive) override;
   NativePath RootFolder(char letter) override;

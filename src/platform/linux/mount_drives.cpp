@@ -71,6 +71,16 @@ bool MountDrives::VolumeLabel(std::string_view root, std::string& label) {
   return true;
 }
 
+std::optional<std::string> MountDrives::VolumeSerial(std::string_view root) {
+  const MountedDrive* drive = Find(LetterOfRoot(root));
+  if (drive == nullptr) return std::nullopt;
+  // The links of /dev/disk/by-uuid are named and escaped as those of the
+  // labels are.
+  const std::optional<std::string> uuid = LabelOfDevice(sources_.uuids, drive->mount.source);
+  if (!uuid) return std::nullopt;
+  return Utf8ToCp1250(*uuid);
+}
+
 std::int64_t MountDrives::DiskFree(int drive) {
   const MountedDrive* found = Find(LetterOfDrive(drive));
   struct statvfs st {};

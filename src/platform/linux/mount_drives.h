@@ -2,7 +2,8 @@
 // DriveLetters assigns them, types as DriveTypeOfMount gives them, the file
 // system label where one can be read without root rights (else the last
 // part of the mount point, which desktop automounters name after the
-// label), free and total bytes from statvfs. The mount table is read afresh
+// label), the file system's UUID as its serial, free and total bytes from
+// statvfs. The mount table is read afresh
 // at every drive type question, so each refresh of the drive list sees the
 // mounts of that moment.
 #pragma once
@@ -19,6 +20,7 @@ struct MountSources {
   std::string mount_table = "/proc/self/mountinfo";
   std::string labels = "/dev/disk/by-label";
   std::string block_devices = "/sys/class/block";
+  std::string uuids = "/dev/disk/by-uuid";
 };
 
 class MountDrives : public Drives {
@@ -27,6 +29,7 @@ class MountDrives : public Drives {
 
   int DriveType(std::string_view root) override;
   bool VolumeLabel(std::string_view root, std::string& label) override;
+  std::optional<std::string> VolumeSerial(std::string_view root) override;
   std::int64_t DiskFree(int drive) override;
   std::int64_t DiskSize(int drive) override;
   NativePath RootFolder(char letter) override;

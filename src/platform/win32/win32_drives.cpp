@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <array>
+#include <cstdio>
 #include <limits>
 
 #include "platform/win32/quiet_errors.h"
@@ -34,6 +35,13 @@ std::int64_t Space(int drive, bool total) {
 
 }  // namespace
 
+std::string SerialText(std::uint32_t serial) {
+  char text[10];
+  std::snprintf(text, sizeof text, "%04X-%04X", static_cast<unsigned>(serial >> 16),
+                static_cast<unsigned>(serial & 0xFFFFu));
+  return text;
+}
+
 int Win32Drives::DriveType(std::string_view root) {
   const QuietErrors quiet;
   return static_cast<int>(GetDriveTypeW(WideFromCp1250(root).c_str()));
@@ -48,6 +56,16 @@ bool Win32Drives::VolumeLabel(std::string_view root, std::string& label) {
   }
   label = Cp1250FromWide(buffer.data());
   return true;
+}
+
+std::optional<std::string> Win32Drives::VolumeSerial(std::string_view root) {
+  const QuietErrors quiet;
+  DWORD serial = 0;
+  if (GetVolumeInformationW(WideFromCp1250(root).c_str(), nullptr, 0, &serial, nullptr, nullptr,
+                            nullptr, 0) == FALSE) {
+    return std::nullopt;
+  }
+  return SerialText(serial);
 }
 
 std::int64_t Win32Drives::DiskFree(int drive) {

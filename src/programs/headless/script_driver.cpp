@@ -85,6 +85,7 @@ void ScriptDriver::Run(std::string_view command, int number) {
   std::string_view rest = command;
   const std::string_view verb = TakeWord(rest);
   if (verb == "drive") return Declare(rest, number);
+  if (verb == "serial") return DeclareSerial(rest, number);
   if (verb == "user" || verb == "computer" || verb == "screen") {
     if (toolkit_) throw ScriptError(number, std::string(verb) + " must come before start");
     if (verb == "screen") {
@@ -100,9 +101,9 @@ void ScriptDriver::Run(std::string_view command, int number) {
     const int n = Number<int>(TakeWord(rest), number, "count");
     if (n < 1 || rest.empty()) throw ScriptError(number, "during needs N >= 1 and a command");
     const std::string_view inner_verb = rest.substr(0, rest.find(' '));
-    static constexpr std::string_view kKnown[] = {"drive",  "tick", "focus", "select",
-                                                  "text",   "key",  "click", "close",
-                                                  "during", "show", "rows"};
+    static constexpr std::string_view kKnown[] = {"drive",  "serial", "tick", "focus",
+                                                  "select", "text",   "key",  "click",
+                                                  "close",  "during", "show", "rows"};
     if (std::find(std::begin(kKnown), std::end(kKnown), inner_verb) == std::end(kKnown)) {
       throw ScriptError(number, "unknown command '" + std::string(inner_verb) + "'");
     }
@@ -143,12 +144,30 @@ void ScriptDriver::Run(std::string_view command, int number) {
   throw ScriptError(number, "malformed command '" + std::string(command) + "'");
 }
 
+namespace {
+
+char DriveLetter(std::string_view word, int number) {
+  if (word.size() != 1 || word[0] < 'A' || word[0] > 'Z') {
+    throw ScriptError(number, "bad drive letter '" + std::string(word) + "'");
+  }
+  return word[0];
+}
+
+}  // namespace
+
+void ScriptDriver::DeclareSerial(std::string_view args, int number) {
+  std::string_view rest = args;
+  const char letter = DriveLetter(TakeWord(rest), number);
+  const auto& declared = drives_.Get(letter);
+  if (!declared) throw ScriptError(number, "serial of an undeclared drive");
+  DriveSpec drive = *declared;
+  drive.serial = rest.empty() ? std::nullopt : std::optional<std::string>(Utf8ToCp1250(rest));
+  drives_.Set(letter, std::move(drive));
+}
+
 void ScriptDriver::Declare(std::string_view args, int number) {
   std::string_view rest = args;
-  const std::string_view letter = TakeWord(rest);
-  if (letter.size() != 1 || letter[0] < 'A' || letter[0] > 'Z') {
-    throw ScriptError(number, "bad drive letter '" + std::string(letter) + "'");
-  }
+  const char letter = DriveLetter(TakeWord(rest), number);
   DriveSpec drive;
   drive.type = Number<int>(TakeWord(rest), number, "type");
   if (drive.type < 0 || drive.type > 6) throw ScriptError(number, "type must be 0 to 6");
@@ -158,7 +177,7 @@ void ScriptDriver::Declare(std::string_view args, int number) {
   if (dir.empty()) throw ScriptError(number, "drive needs a folder or -");
   if (dir != "-") drive.root = NativePath(dir);
   drive.label = Utf8ToCp1250(rest);
-  drives_.Set(letter[0], std::move(drive));
+  drives_.Set(letter, std::move(drive));
 }
 
 void ScriptDriver::Start(int number) {

@@ -45,6 +45,7 @@ class ScriptDriver {
 
   void Run(std::string_view command, int number);
   void Declare(std::string_view args, int number);
+  void DeclareSerial(std::string_view args, int number);
   void Show();
   void Rows(std::string_view which, int number);
   void Select(std::string_view args, int number);
