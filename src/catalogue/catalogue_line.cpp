@@ -33,7 +33,13 @@ std::string CatalogueLine(std::uint32_t size, std::string_view path, std::string
   const std::string_view folder = path.size() > kFolderPartStart
                                       ? Head(path.substr(kFolderPartStart), kFolderPartLength)
                                       : std::string_view();
-  return Join(SizeField(size), "  ", folder, Head(name, kShortTextCapacity));
+  std::string line = Join(SizeField(size), "  ", folder, Head(name, kShortTextCapacity));
+  // A name is one line: a CR, LF, Ctrl-Z or any other control byte in it
+  // would end the line early, or hide the rest of the file from a search.
+  for (auto it = line.begin() + kSizeFieldWidth; it != line.end(); ++it) {
+    if (static_cast<unsigned char>(*it) < 32) *it = '?';
+  }
+  return line;
 }
 
 }  // namespace zbk

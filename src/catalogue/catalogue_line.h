@@ -24,6 +24,7 @@ std::string SizeField(std::uint32_t size);
 
 // The line for the file `name` of the folder `path` (which starts with the
 // drive, "C:\..."): characters 4 to 203 of the path, then the name cut to 250.
+// Control bytes in the folder or the name are written as "?".
 std::string CatalogueLine(std::uint32_t size, std::string_view path, std::string_view name);
 
 }  // namespace zbk

@@ -8,17 +8,19 @@
 namespace zbk {
 namespace {
 
-constexpr std::size_t kLabelColumn = 15;  // column 16, counted from 0
-constexpr std::size_t kLabelWidth = 15;
-
 constexpr std::string_view kDonationNote = "dobrym słowem do autorów Zbiorka"_cp;
+constexpr std::string_view kNoLabel = "bez etykiety"_cp;
+
+bool Blank(std::string_view text) {
+  return text.find_first_not_of(' ') == std::string_view::npos;
+}
 
 }  // namespace
 
-ShortText CatalogueFileName(std::string_view drive_row) {
-  const std::string_view label = drive_row.size() > kLabelColumn
-                                     ? Head(drive_row.substr(kLabelColumn), kLabelWidth)
-                                     : std::string_view();
+ShortText CatalogueFileName(std::string_view drive_row, const std::optional<std::string>& serial) {
+  std::string_view label = LabelFieldOfRow(drive_row);
+  // A catalogue named ".txt" would be hidden, and never searched.
+  if (Blank(label)) label = serial && !Blank(*serial) ? std::string_view(*serial) : kNoLabel;
   std::string name = Join(label, ".txt");
   for (auto at = name.find(" ."); at != std::string::npos; at = name.find(" .")) name.erase(at, 1);
   return ShortText(name);
@@ -26,13 +28,6 @@ ShortText CatalogueFileName(std::string_view drive_row) {
 
 bool StaysInWorkingFolder(std::string_view name) {
   return name.find_first_of("/\\:") == std::string_view::npos;
-}
-
-std::optional<char> DriveOfRow(std::string_view drive_row) {
-  if (drive_row.size() < 3 || drive_row[2] != ':') return std::nullopt;
-  const char letter = drive_row[1];
-  if (letter < 'A' || letter > 'Z') return std::nullopt;
-  return letter;
 }
 
 void CatalogueRun(WindowState& state) {
@@ -49,9 +44,16 @@ void CatalogueRun(WindowState& state) {
     state.ShowStatus("Wybierz napęd"_cp);
     return;
   }
+  // The row may be up to a refresh old: another medium may be in by now.
+  Drives& drives = state.os.drives;
+  const VolumeIdentity volume = IdentifyVolume(drives, *letter);
+  if (Head(volume.label_field, kLabelFieldWidth) != LabelFieldOfRow(row)) {
+    state.ShowStatus("Dysk się zmienił, wybierz go jeszcze raz"_cp);
+    return;
+  }
   results.Clear();
 
-  const ShortText name = CatalogueFileName(row);
+  const ShortText name = CatalogueFileName(row, volume.serial);
   std::unique_ptr<OutputFile> created;
   if (StaysInWorkingFolder(name)) created = state.os.files.Create(name);
   if (!created) {
@@ -64,15 +66,21 @@ void CatalogueRun(WindowState& state) {
   const std::string drive = row.substr(1, 2);
   state.ShowStatus("Start opóźniony - dajmy się dyskowi rozkręcić"_cp);
   CatalogueRunContext run{state, file, unusual};
-  FolderWalk(run, ShortText(Join(drive, "\\")), state.os.drives.RootFolder(*letter), root_count,
-             root_tally);
+  FolderWalk(run, ShortText(Join(drive, "\\")), drives.RootFolder(*letter), root_count, root_tally);
+  const bool complete = state.Busy() && IdentifyVolume(drives, *letter) == volume;
   // The file is closed while the flag is still set: a failure there ends the
   // command like any other file error, with the flag set until Esc.
-  file.Close();
+  const bool kept = file.Close(complete ? Placement::kReplace : Placement::kIfNew);
   state.BusyFlag = 0;
   results.Focus();
-  state.ShowStatus(
-      Join("Koniec "_cp, drive, ", ew. podziękowania proszę wysyłać "_cp, kDonationNote));
+  if (complete) {
+    state.ShowStatus(
+        Join("Koniec "_cp, drive, ", ew. podziękowania proszę wysyłać "_cp, kDonationNote));
+  } else if (kept) {
+    state.ShowStatus(Join("Przerwane, niepełny "_cp, name));
+  } else {
+    state.ShowStatus(Join("Przerwane, zostaje poprzedni "_cp, name));
+  }
   const auto& lines = unusual.lines();
   for (auto it = lines.rbegin(); it != lines.rend(); ++it) results.Add(*it);
   results.Select(results.Count() - 1);

@@ -1,6 +1,11 @@
 // "Analizuj": catalogues the drive whose row is selected in the drive list
 // into a catalogue file named after its label, in the working folder, and
 // into the result list, then appends the report of unusual folders.
+//
+// The catalogue replaces an earlier one of the same name only when the run
+// is complete: not stopped by Esc, and the same medium in the drive at its
+// end as at its start. An incomplete run leaves an earlier catalogue as it
+// was, and is kept only where there was none.
 #pragma once
 
 #include <optional>
@@ -12,17 +17,14 @@
 
 namespace zbk {
 
-// Characters 16 to 30 of the drive row (the label field) and ".txt", with
-// every space that stands directly before a period removed.
-ShortText CatalogueFileName(std::string_view drive_row);
+// The label field of the drive row and ".txt", with every space that stands
+// directly before a period removed. A drive without a label is named after
+// its volume's `serial`, or "bez etykiety" when it has none.
+ShortText CatalogueFileName(std::string_view drive_row, const std::optional<std::string>& serial);
 
 // Whether the name stays inside the working folder: no path separator and no
 // drive prefix.
 bool StaysInWorkingFolder(std::string_view name);
-
-// The drive letter of a drive row (characters 2 and 3 are a letter A-Z and a
-// colon), or nothing for a row that names no drive, such as the header.
-std::optional<char> DriveOfRow(std::string_view drive_row);
 
 void CatalogueRun(WindowState& state);
 

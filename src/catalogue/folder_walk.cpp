@@ -11,28 +11,20 @@
 namespace zbk {
 namespace {
 
-constexpr std::size_t kEntryCapacity = 1000;
 constexpr std::string_view kSystemVolumeInformation = "System Volume Information";
 constexpr std::string_view kRecycleBinPrefix = "$RECYC";
 
-// The entry table of one level: up to 1000 names; a further entry replaces
-// the 1000th, so the first 999 in listing order and the last one remain.
+// The entry table of one level. It holds every entry: a folder of 9,999
+// files is catalogued whole.
 struct EntryTable {
   std::vector<std::string> names;  // cut to 250 characters
   std::vector<NativePath> natives;
   std::vector<std::uint32_t> sizes;
 
   void Put(const FolderEntry& entry) {
-    std::string name(Head(entry.name, kShortTextCapacity));
-    if (names.size() < kEntryCapacity) {
-      names.push_back(std::move(name));
-      natives.push_back(entry.native);
-      sizes.push_back(entry.size);
-    } else {
-      names.back() = std::move(name);
-      natives.back() = entry.native;
-      sizes.back() = entry.size;
-    }
+    names.emplace_back(Head(entry.name, kShortTextCapacity));
+    natives.push_back(entry.native);
+    sizes.push_back(entry.size);
   }
   void Clear() {
     names.clear();
@@ -54,7 +46,7 @@ bool Hidden(std::string_view name) {
 }
 
 bool KeptFolder(const FolderEntry& entry) {
-  return entry.folder && !Hidden(entry.name) && entry.name != kSystemVolumeInformation &&
+  return entry.folder() && !Hidden(entry.name) && entry.name != kSystemVolumeInformation &&
          !entry.name.starts_with(kRecycleBinPrefix);
 }
 
@@ -98,7 +90,7 @@ void FolderWalk(CatalogueRunContext& run, const ShortText& path, const NativePat
     if (!listing) return;
     FolderEntry entry;
     while (listing->Next(entry)) {
-      if (entry.folder || Hidden(entry.name)) continue;
+      if (!entry.file() || Hidden(entry.name)) continue;
       level->entries.Put(entry);
       const std::string extension = Upper(ExtensionOf(entry.name));
       if (!extension.empty() && IsUnusual(extension)) {

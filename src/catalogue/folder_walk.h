@@ -1,7 +1,8 @@
 // The walk of one folder and, recursively, of every folder below it: the
 // sub-folders first, in name order, then the folder's own files in name
 // order, one catalogue line per file of at least 100000 bytes, written to
-// the result list and to the catalogue file. Files with unusual extensions
+// the result list and to the catalogue file. Links to folders are neither
+// walked nor listed. Files with unusual extensions
 // are counted up the tree, and a folder whose subtree holds many of them is
 // reported.
 #pragma once

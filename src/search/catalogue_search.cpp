@@ -13,11 +13,12 @@
 namespace zbk {
 namespace {
 
-constexpr std::size_t kNameCapacity = 1000;
 constexpr std::uint32_t kProgressEvery = 1000;
+// Within a line of this many bytes or more, the window gets its messages
+// and Esc its chance: a file without line ends may be of any size.
+constexpr std::size_t kPauseBytes = std::size_t{1} << 20;
 
-// The catalogue files found by the listing: up to 1000 names, a further one
-// replacing the 1000th.
+// Every catalogue file found by the listing.
 struct CatalogueNames {
   std::vector<std::string> names;  // as shown, cut to 250 characters
   std::vector<NativePath> natives;
@@ -26,13 +27,8 @@ struct CatalogueNames {
   void Put(const FolderEntry& entry) {
     const ShortText name(entry.name);
     longest = std::max(longest, name.size());
-    if (names.size() < kNameCapacity) {
-      names.push_back(name.str());
-      natives.push_back(entry.native);
-    } else {
-      names.back() = name.str();
-      natives.back() = entry.native;
-    }
+    names.push_back(name.str());
+    natives.push_back(entry.native);
   }
 };
 
@@ -50,18 +46,17 @@ void SearchFile(WindowState& state, const SearchWords& words, const ShortText& p
   for (;;) {
     reader.ReadLine(line);
     ++counter;
-    if (counter % kProgressEvery == 0) state.status.ShowProgress(counter);
+    if (counter % kProgressEvery == 0) {
+      state.status.ShowProgress(counter);
+      reader.PauseHeld();
+    }
     upper.assign(line);
     for (char& c : upper) c = UpperAscii(c);
     if (Contains(upper, words.first) && Contains(upper, words.second) &&
         Contains(upper, words.third)) {
       results.Add(Join(padded, ": ", line));
       if (hit_catalogues.empty() || hit_catalogues.back() != padded) {
-        if (hit_catalogues.size() < kNameCapacity) {
-          hit_catalogues.push_back(padded);
-        } else {
-          hit_catalogues.back() = padded;
-        }
+        hit_catalogues.push_back(padded);
       }
     }
     if (reader.Eof() || !state.Busy()) return;
@@ -89,7 +84,7 @@ void CatalogueSearch(WindowState& state) {
     state.ShowStatus("Przeszukuję pliki *.TXT"_cp);
     FolderEntry entry;
     while (listing->Next(entry)) {
-      if (entry.folder || entry.name.empty() || entry.name.front() == '.') continue;
+      if (!entry.file() || entry.name.empty() || entry.name.front() == '.') continue;
       catalogues.Put(entry);
     }
   }
@@ -102,6 +97,10 @@ void CatalogueSearch(WindowState& state) {
     LineReader reader(files.Open(files.Child(folder, catalogues.natives[i]), catalogues.names[i]));
     const ShortText padded = PaddedName(catalogues.names[i], name_width);
     state.ShowStatus(Join("Przeszukuję plik"_cp, padded));
+    reader.SetPause(kPauseBytes, [&state] {
+      state.w.Fo.ProcessMessages();
+      return state.Busy();
+    });
     SearchFile(state, *words, padded, reader, hit_catalogues);
     reader.Close();
     results.Select(results.Count() - 1);

@@ -20,9 +20,24 @@ const char* Find(const char* from, const char* to, char c) {
 LineReader::LineReader(std::unique_ptr<InputFile> file, std::size_t buffer_size)
     : file_(std::move(file)), buffer_(buffer_size) {}
 
+void LineReader::SetPause(std::size_t every, std::function<bool()> pause) {
+  pause_every_ = every;
+  pause_ = std::move(pause);
+  since_pause_ = 0;
+}
+
 bool LineReader::Fill() {
   if (pos_ != end_) return true;
+  if (stopped_) return false;
+  if (pause_ && since_pause_ >= pause_every_) {
+    since_pause_ = 0;
+    if (!pause_()) {
+      stopped_ = true;
+      return false;
+    }
+  }
   const std::size_t got = file_->Read(buffer_.data(), buffer_.size());
+  since_pause_ += got;
   pos_ = buffer_.data();
   end_ = pos_ + got;
   return got != 0;

@@ -6,6 +6,7 @@
 // left or the next one is Ctrl-Z.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,13 +24,25 @@ class LineReader {
   bool Eof();
   void Close();
 
+  // While a line is read or skipped, `pause` runs after every `every` bytes
+  // read from the file since it last ran or since PauseHeld. When it gives
+  // false the reader stops where it is: the line in hand is what was read
+  // up to there, and the file counts as ended.
+  void SetPause(std::size_t every, std::function<bool()> pause);
+  // The caller has just done what the pause does: the count starts again.
+  void PauseHeld() { since_pause_ = 0; }
+
  private:
-  bool Fill();  // false at the end of the file
+  bool Fill();  // false at the end of the file, or once a pause stopped it
 
   std::unique_ptr<InputFile> file_;
   std::vector<char> buffer_;
   const char* pos_ = nullptr;
   const char* end_ = nullptr;
+  std::function<bool()> pause_;
+  std::size_t pause_every_ = 0;
+  std::size_t since_pause_ = 0;
+  bool stopped_ = false;
 };
 
 }  // namespace zbk

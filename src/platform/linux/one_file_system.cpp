@@ -17,7 +17,7 @@ class SameDeviceListing : public FolderListing {
 
   bool Next(FolderEntry& entry) override {
     while (listing_->Next(entry)) {
-      if (!entry.folder || entry.native == "." || entry.native == "..") return true;
+      if (!entry.folder() || entry.native == "." || entry.native == "..") return true;
       const std::optional<dev_t> device = device_of_(files_.Child(folder_, entry.native));
       if (!device || *device == device_) return true;
     }

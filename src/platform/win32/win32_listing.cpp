@@ -26,8 +26,8 @@ class Win32Listing : public ReadAheadListing {
       if (matches) {
         entry.name = std::move(name);
         entry.native = NativeOf(data_.cFileName);
-        entry.folder = IsRealFolder(data_);
-        entry.size = entry.folder ? 0 : ListedSize(data_.nFileSizeHigh, data_.nFileSizeLow);
+        entry.kind = KindOf(data_);
+        entry.size = entry.file() ? ListedSize(data_.nFileSizeHigh, data_.nFileSizeLow) : 0;
       }
       has_data_ = FindNextFileW(find_, &data_) != FALSE;
       if (matches) return true;
@@ -47,12 +47,12 @@ std::uint32_t ListedSize(DWORD high, DWORD low) {
   return high != 0 ? 4294967295u : static_cast<std::uint32_t>(low);
 }
 
-bool IsRealFolder(const WIN32_FIND_DATAW& data) {
-  if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) return false;
-  if ((data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) return true;
+EntryKind KindOf(const WIN32_FIND_DATAW& data) {
+  if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) return EntryKind::kFile;
+  if ((data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) return EntryKind::kFolder;
   // The reparse tag: links name another place; other tags (cloud or
   // deduplicated folders) keep their contents here.
-  return !IsReparseTagNameSurrogate(data.dwReserved0);
+  return IsReparseTagNameSurrogate(data.dwReserved0) ? EntryKind::kLink : EntryKind::kFolder;
 }
 
 std::unique_ptr<FolderListing> ListFolder(const std::wstring& folder, std::string_view pattern) {

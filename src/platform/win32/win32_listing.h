@@ -16,9 +16,9 @@ namespace zbk {
 // every file of 4294967295 bytes or more.
 std::uint32_t ListedSize(DWORD high, DWORD low);
 
-// Whether a listed entry is a folder to descend into: a folder that is not a
-// link (a reparse point standing for another place).
-bool IsRealFolder(const WIN32_FIND_DATAW& data);
+// A folder is one to descend into unless it is a link (a reparse point
+// standing for another place: a junction or a symbolic link).
+EntryKind KindOf(const WIN32_FIND_DATAW& data);
 
 // The listing of `folder` (its wide path), or nullptr when it cannot be
 // read or no name matches `pattern`.
