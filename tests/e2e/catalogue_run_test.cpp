@@ -106,32 +106,84 @@ TEST_F(CatalogueRunTest, NoDriveSelectedOrTheHeaderSelectedKeepsTheList) {
   EXPECT_TRUE(fs::is_empty(work.path()));
 }
 
+// Esc winds the walk down. A stopped run replaces no catalogue: without an
+// earlier one the part walked is kept, and the message says it is partial.
 TEST_F(CatalogueRunTest, EscDuringAFolderMessageWindsTheWalkDown) {
   TempFolder small;
   for (const char* folder : {"A", "B", "C"}) small.File(std::string(folder) + "/f.bin", 100000);
   small.File("root.bin", 100000);
   // Messages: 1 the start, 2 folder A, 3 folder B (Esc here), then the root.
-  const auto result = RunHeadless("drive D 2 0 0 " + small.path().string() +
-                                      " SMALL\nstart\ntick\nselect Li 4\nduring 3 key Esc\n"
-                                      "key Enter\nshow\nrows L\n",
-                                  work.path());
+  const std::string script = "drive D 2 0 0 " + small.path().string() +
+                             " SMALL\nstart\ntick\nselect Li 4\nduring 3 key Esc\n"
+                             "key Enter\nshow\nrows L\n";
+  auto result = RunHeadless(script, work.path());
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(work.Read("SMALL.txt"), "        100.000  A\\f.bin\r\n");
-  EXPECT_NE(result.out.find("status:  Koniec D:"), std::string::npos);
+  EXPECT_NE(result.out.find("status:  Przerwane, niepełny SMALL.txt.\n"), std::string::npos);
   EXPECT_NE(result.out.find("yes: Zmień enabled\nfocus: L\nbusy: 0\n"), std::string::npos);
   EXPECT_NE(result.out.find("L.count: 1\nL[0]:         100.000  A\\f.bin\n"), std::string::npos)
       << result.out;
+
+  work.Write("SMALL.txt", "        100.000  stary.bin\r\n");
+  result = RunHeadless(script, work.path());
+  EXPECT_EQ(work.Read("SMALL.txt"), "        100.000  stary.bin\r\n");
+  EXPECT_NE(result.out.find("status:  Przerwane, zostaje poprzedni SMALL.txt.\n"),
+            std::string::npos);
+  EXPECT_NE(result.out.find("L.count: 1\nL[0]:         100.000  A\\f.bin\n"), std::string::npos);
+  EXPECT_EQ(std::distance(fs::directory_iterator(work.path()), fs::directory_iterator()), 1)
+      << "no temporary file is left";
 }
 
-TEST(CatalogueRun, ADriveWithoutAMediumGivesAnEmptyCatalogue) {
-  TempFolder work;
-  const auto result =
-      RunHeadless("drive D 5 -1 -1 -\nstart\ntick\nselect Li 4\nkey Enter\nshow\n", work.path());
+// The drive row may be up to a refresh old: a run checks the label afresh,
+// and does not start for another medium.
+TEST_F(CatalogueRunTest, AMediumSwappedBeforeTheRunDoesNotStartIt) {
+  const auto result = Run("drive X 2 0 0 " + disk.path().string() + " INNY\nkey Enter\nshow\n");
   ASSERT_EQ(result.status, 0) << result.err;
-  EXPECT_TRUE(fs::exists(work / ".txt"));
-  EXPECT_EQ(work.Read(".txt"), "");
+  EXPECT_NE(result.out.find("status:  Dysk się zmienił, wybierz go jeszcze raz.\n"
+                            "yes: Analizuj enabled\n"),
+            std::string::npos)
+      << result.out;
+  EXPECT_NE(result.out.find("L.count: 26\n"), std::string::npos);
+  EXPECT_TRUE(fs::is_empty(work.path()));
+}
+
+// A medium taken out, or swapped for another with the same label, during a
+// run: the run is incomplete and the old catalogue stays.
+TEST_F(CatalogueRunTest, AMediumGoneOrSwappedDuringTheRunReplacesNothing) {
+  work.Write("TEST DISK.txt", "        100.000  stary.bin\r\n");
+  const std::string changes[] = {"drive X 2 -1 -1 - TEST DISK",
+                                 "drive X 2 0 0 " + disk.path().string() + " TEST DISK"};
+  for (const std::string& change : changes) {
+    const auto result = Run("serial X 0000-0001\nduring 3 " + change + "\nkey Enter\nshow\n");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(result.out.find("status:  Przerwane, zostaje poprzedni TEST DISK.txt.\n"),
+              std::string::npos)
+        << result.out;
+    EXPECT_EQ(work.Read("TEST DISK.txt"), "        100.000  stary.bin\r\n");
+  }
+}
+
+// A drive without a label is catalogued under its serial number, or under
+// "bez etykiety" without one; a search finds its files.
+TEST(CatalogueRun, ADriveWithoutALabelIsNamedAfterItsSerial) {
+  TempFolder disk;
+  disk.File("Film/wakacje.mkv", 700000);
+  TempFolder work;
+  const auto result = RunHeadless("drive D 5 -1 -1 -\ndrive E 2 0 0 " + disk.path().string() +
+                                      " \nserial E 1A2B-3C4D\nstart\ntick\nselect Li 4\n"
+                                      "key Enter\nshow\nselect Li 5\nfocus Li\nkey Enter\n"
+                                      "text wakacje\nfocus E\nkey Enter\nrows L\n",
+                                  work.path());
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(work.Read("bez etykiety.txt"), "") << "a drive without a medium";
   EXPECT_NE(result.out.find("status:  Koniec D:"), std::string::npos);
   EXPECT_NE(result.out.find("L.selected: -1\nL.sorted: off\nL.count: 0\n"), std::string::npos);
+  EXPECT_EQ(work.Read("1A2B-3C4D.txt"), "        700.000  Film\\wakacje.mkv\r\n");
+  EXPECT_NE(result.out.find("L[0]:     1A2B-3C4D.txt:         700.000  Film\\wakacje.mkv\n"
+                            "L[1]:  Dyski:\n"
+                            "L[2]:            1A2B-3C4D.txt\n"),
+            std::string::npos)
+      << result.out;
 }
 
 TEST(CatalogueRun, LabelsBecomeFileNamesInsideTheWorkingFolderOnly) {
@@ -160,22 +212,47 @@ TEST(CatalogueRun, LabelsBecomeFileNamesInsideTheWorkingFolderOnly) {
   EXPECT_EQ(files, 2u);
 }
 
-TEST(CatalogueRun, NamesOutsideWindows1250AreWalkedAndShownWithQuestionMarks) {
+// A name is shown with "?" for what Windows-1250 lacks, for control bytes and
+// for a "\\" (no folder separator here): one file is one line, and no name
+// can forge a line or hide the lines after it from a search.
+TEST(CatalogueRun, OddNamesAreWalkedAndShownWithQuestionMarksOneLineEach) {
   TempFolder disk;
   disk.File("日本/写真.jpg", 100000);
-  disk.File("Zdjęcia/a\nb.bin", 100000);
+  disk.File("Zdjęcia/a\r\n        999.999  forged.bin", 100000);
+  disk.File("Zdjęcia/b\r\x1A.bin", 100000);
+  disk.File("Zdjęcia/c\\d.bin", 100000);
+  disk.File("Zdjęcia/later.bin", 100000);
   TempFolder work;
   const auto result = RunHeadless("drive H 2 0 0 " + disk.path().string() +
-                                      " ŁÓDŹ\nstart\ntick\nselect Li 8\nkey Enter\nrows L\n",
+                                      " ŁÓDŹ\nstart\ntick\nselect Li 8\nkey Enter\nrows L\n"
+                                      "text bin\nfocus E\nkey Enter\nrows L\n",
                                   work.path());
   ASSERT_EQ(result.status, 0) << result.err;
   // "??" sorts before "ZDJĘCIA"; the file name on disk is UTF-8 again.
-  EXPECT_EQ(result.out,
-            "L[0]:         100.000  ??\\??.jpg\n"
-            "L[1]:         100.000  Zdjęcia\\a\\x0Ab.bin\n");
+  const std::string lines[] = {
+      "        100.000  ??\\??.jpg",
+      "        100.000  Zdjęcia\\a??        999.999  forged.bin",
+      "        100.000  Zdjęcia\\b??.bin",
+      "        100.000  Zdjęcia\\c?d.bin",
+      "        100.000  Zdjęcia\\later.bin",
+  };
+  std::string rows;
+  std::string hits;
+  for (int i = 0; i < 5; ++i) {
+    rows += "L[" + std::to_string(i) + "]: " + lines[i] + "\n";
+    if (i > 0) hits += "L[" + std::to_string(i - 1) + "]:  ŁÓDŹ.txt: " + lines[i] + "\n";
+  }
+  EXPECT_EQ(result.out, rows + hits + "L[4]:  Dyski:\nL[5]:         ŁÓDŹ.txt\n");
   EXPECT_EQ(work.Read("ŁÓDŹ.txt"),
-            "        100.000  ??\\??.jpg\r\n        100.000  Zdj\xEA"
-            "cia\\a\nb.bin\r\n");
+            "        100.000  ??\\??.jpg\r\n"
+            "        100.000  Zdj\xEA"
+            "cia\\a??        999.999  forged.bin\r\n"
+            "        100.000  Zdj\xEA"
+            "cia\\b??.bin\r\n"
+            "        100.000  Zdj\xEA"
+            "cia\\c?d.bin\r\n"
+            "        100.000  Zdj\xEA"
+            "cia\\later.bin\r\n");
 }
 
 TEST(CatalogueRun, PathsBeyond250CharactersAreStillWalked) {

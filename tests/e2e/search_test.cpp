@@ -73,7 +73,7 @@ TEST(Search, WithoutCatalogueFilesTheListStays) {
   EXPECT_NE(result.out.find("status:  Nie ma plików *.TXT.\n"), std::string::npos) << result.out;
   EXPECT_NE(result.out.find("L.count: 26\n"), std::string::npos);
   work.Folder("only_a_folder.txt");
-  work.Write(".txt", "abc\r\n");  // an unlabelled drive's catalogue begins with "."
+  work.Write(".txt", "abc\r\n");  // hidden, as a temporary catalogue file is
   result = RunHeadless(Search("abc"), work.path());
   EXPECT_NE(result.out.find("status:  Koniec szukania.\n"), std::string::npos) << result.out;
   EXPECT_NE(result.out.find("L.count: 0\n"), std::string::npos);
@@ -112,6 +112,35 @@ TEST(Search, ProgressEveryThousandLinesAndEscStopsAfterTheLineInHand) {
             "Li.selected: -1\nL.selected: 3\nL.sorted: off\nL.count: 4\n"
             "L[0]:  a.txt: line 500 hit\nL[1]:  a.txt: line 1000 hit\nL[2]:  Dyski:\n"
             "L[3]:         a.txt\n");
+}
+
+// A file without line ends, of a terabyte (sparse), is one endless line: the
+// window gets its messages every megabyte of it, and Esc stops the search.
+TEST(Search, EscStopsTheSearchInsideALineWithoutEnd) {
+  TempFolder work;
+  work.Write("a.txt", "        100.000  hit.bin\r\n");
+  work.File("b.txt", std::uint64_t{1} << 40);
+  // Messages: 1-2 the query, 3 no files, 4 searching, 5 a.txt, 6 b.txt, 7
+  // after its first megabyte.
+  const auto result = RunHeadless(Search("hit", "during 7 key Esc\n"), work.path());
+  EXPECT_EQ(result.out.substr(result.out.find("status:")),
+            "status:  Koniec szukania.\nyes: Szukaj enabled\nfocus: E\nbusy: 0\n"
+            "Li.selected: -1\nL.selected: 2\nL.sorted: off\nL.count: 3\n"
+            "L[0]:  a.txt:         100.000  hit.bin\nL[1]:  Dyski:\nL[2]:         a.txt\n");
+}
+
+// Every catalogue file is searched, however many there are.
+TEST(Search, ThousandsOfCatalogueFilesAreAllSearched) {
+  TempFolder work;
+  for (int i = 1000; i < 2500; ++i) {
+    work.Write("c" + std::to_string(i) + ".txt",
+               "        100.000  hit" + std::to_string(i) + "\r\n");
+  }
+  const auto result = RunHeadless(Search("hit"), work.path());
+  EXPECT_NE(result.out.find("L.count: 3001\n"), std::string::npos);
+  EXPECT_NE(result.out.find("L[1499]:  c2499.txt:         100.000  hit2499\nL[1500]:  Dyski:\n"),
+            std::string::npos);
+  EXPECT_TRUE(result.out.ends_with("L[3000]:         c2499.txt\n"));
 }
 
 TEST(Search, ASortedListTakesTheHitsInSortedPlaces) {

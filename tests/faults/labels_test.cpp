@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LabelCase{"DeeperSubFolder", "x/y/z", "x/y/z.txt", true},
                       LabelCase{"ControlCharacters", "\x01\x1f\t\x7f", "\x01\x1f\t\x7f.txt"},
                       LabelCase{"SpaceBeforePeriod", "A .B", "A.B.txt"},
-                      LabelCase{"NoLabel", "", ".txt"},
+                      LabelCase{"NoLabel", "", "bez etykiety.txt"},
                       LabelCase{"TwoHundredPeriods", std::string(200, '.'), "................txt"},
                       LabelCase{"TwoHundredLetters", std::string(200, 'X'), "XXXXXXXXXXXXXXX.txt"},
                       LabelCase{"PolishLetters", "ŻÓŁW źdźbło", "ŻÓŁW źdźbło.txt"},

@@ -2,11 +2,13 @@
 
 #include <fcntl.h>
 #include <grp.h>
+#include <poll.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <fstream>
-#include <iterator>
+#include <cerrno>
+#include <csignal>
 #include <stdexcept>
 
 #include "support/temp_folder.h"
@@ -16,44 +18,58 @@
 #endif
 
 namespace zbk::testing {
-namespace {
-
-std::string Slurp(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-}  // namespace
-
 HeadlessResult RunHeadless(const std::string& script, const std::filesystem::path& working_folder,
-                           int as_user) {
+                           int as_user, long file_limit) {
   TempFolder io;
   io.Write("script", script);
   const std::string in = (io / "script").string();
-  const std::string out = (io / "out").string();
-  const std::string err = (io / "err").string();
+  // Pipes, not files, take the output: a limit on file sizes must not cut it.
+  int out_pipe[2];
+  int err_pipe[2];
+  if (pipe(out_pipe) != 0 || pipe(err_pipe) != 0) throw std::runtime_error("pipe failed");
   const pid_t pid = fork();
   if (pid < 0) throw std::runtime_error("fork failed");
   if (pid == 0) {
     const int fd_in = open(in.c_str(), O_RDONLY);
-    const int fd_out = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    const int fd_err = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    if (fd_in < 0 || fd_out < 0 || fd_err < 0 || chdir(working_folder.c_str()) != 0) _exit(127);
+    if (fd_in < 0 || chdir(working_folder.c_str()) != 0) _exit(127);
     if (as_user >= 0) {
       const auto id = static_cast<uid_t>(as_user);
       if (setgroups(0, nullptr) != 0 || setgid(id) != 0 || setuid(id) != 0) _exit(127);
     }
+    if (file_limit >= 0) {
+      // The write fails with EFBIG instead of the signal ending the program.
+      signal(SIGXFSZ, SIG_IGN);
+      const rlimit limit{static_cast<rlim_t>(file_limit), static_cast<rlim_t>(file_limit)};
+      if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(127);
+    }
     dup2(fd_in, 0);
-    dup2(fd_out, 1);
-    dup2(fd_err, 2);
+    dup2(out_pipe[1], 1);
+    dup2(err_pipe[1], 2);
     execl(ZBK_HEADLESS, ZBK_HEADLESS, static_cast<char*>(nullptr));
     _exit(127);
   }
+  close(out_pipe[1]);
+  close(err_pipe[1]);
+  HeadlessResult result;
+  pollfd fds[2] = {{out_pipe[0], POLLIN, 0}, {err_pipe[0], POLLIN, 0}};
+  std::string* sinks[2] = {&result.out, &result.err};
+  int open_pipes = 2;
+  while (open_pipes > 0 && poll(fds, 2, -1) >= 0) {
+    for (int i = 0; i < 2; ++i) {
+      if (fds[i].fd < 0 || fds[i].revents == 0) continue;
+      char buffer[65536];
+      const ssize_t n = read(fds[i].fd, buffer, sizeof buffer);
+      if (n > 0) {
+        sinks[i]->append(buffer, static_cast<std::size_t>(n));
+      } else if (n == 0 || errno != EINTR) {
+        close(fds[i].fd);
+        fds[i].fd = -1;
+        --open_pipes;
+      }
+    }
+  }
   int status = 0;
   waitpid(pid, &status, 0);
-  HeadlessResult result;
-  result.out = Slurp(out);
-  result.err = Slurp(err);
   result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   return result;
 }

@@ -13,8 +13,10 @@ struct HeadlessResult {
 };
 
 // With `as_user` (run as root) the program runs under that user id and group
-// id instead, so that permissions apply to it.
+// id instead, so that permissions apply to it. With `file_limit` no file it
+// writes may grow beyond that many bytes: a write past it fails, as on a
+// full disk.
 HeadlessResult RunHeadless(const std::string& script, const std::filesystem::path& working_folder,
-                           int as_user = -1);
+                           int as_user = -1, long file_limit = -1);
 
 }  // namespace zbk::testing

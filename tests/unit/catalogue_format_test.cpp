@@ -3,6 +3,7 @@
 
 #include "catalogue/catalogue_line.h"
 #include "catalogue/catalogue_run.h"
+#include "drives/drive_line.h"
 #include "text/literal.h"
 
 namespace zbk {
@@ -25,6 +26,9 @@ TEST(CatalogueLine, SizeTwoSpacesFolderWithoutDriveAndName) {
   EXPECT_EQ(CatalogueLine(2345678, "C:\\Foto\\Lato\\", "IMG_0001.JPG"),
             "      2.345.678  Foto\\Lato\\IMG_0001.JPG");
   EXPECT_EQ(CatalogueLine(100000, "C:\\", "a.iso"), "        100.000  a.iso");
+  // One file, one line: a name never holds a line end or a Ctrl-Z.
+  EXPECT_EQ(CatalogueLine(100000, "C:\\a\r\nb\\", "x\r\n        200.000  y\x1A\t"),
+            "        100.000  a??b\\x??        200.000  y??");
   // The folder part is characters 4 to 203 of the path; the name is cut to 250.
   const std::string path = "C:\\" + std::string(246, 'p') + "\\";
   const std::string line = CatalogueLine(100000, path, std::string(300, 'n'));
@@ -33,11 +37,19 @@ TEST(CatalogueLine, SizeTwoSpacesFolderWithoutDriveAndName) {
 
 TEST(CatalogueFileName, TheLabelColumnsWithSpacesBeforePeriodsRemoved) {
   const std::string prefix = " F:  wymienny  ";
-  EXPECT_EQ(CatalogueFileName(prefix + "ARCHIWUM 01    " + "   1     2").str(), "ARCHIWUM 01.txt");
-  EXPECT_EQ(CatalogueFileName(prefix + std::string(15, ' ')).str(), ".txt");
-  EXPECT_EQ(CatalogueFileName(prefix + "A .B           ").str(), "A.B.txt");
-  EXPECT_EQ(CatalogueFileName(prefix + "ZDJECIA_RODZINNE_01  2 OOO").str(), "ZDJECIA_RODZINN.txt");
-  EXPECT_EQ(CatalogueFileName(" B:   -brak-  ").str(), ".txt");
+  const std::optional<std::string> serial = "1A2B-3C4D";
+  EXPECT_EQ(CatalogueFileName(prefix + "ARCHIWUM 01    " + "   1     2", serial).str(),
+            "ARCHIWUM 01.txt");
+  EXPECT_EQ(CatalogueFileName(prefix + "A .B           ", serial).str(), "A.B.txt");
+  EXPECT_EQ(CatalogueFileName(prefix + "ZDJECIA_RODZINNE_01  2 OOO", serial).str(),
+            "ZDJECIA_RODZINN.txt");
+}
+
+TEST(CatalogueFileName, ADriveWithoutALabelIsNamedAfterItsSerial) {
+  const std::string row = " F:  wymienny  " + std::string(15, ' ') + "   1     2";
+  EXPECT_EQ(CatalogueFileName(row, "1A2B-3C4D").str(), "1A2B-3C4D.txt");
+  EXPECT_EQ(CatalogueFileName(row, std::nullopt).str(), "bez etykiety.txt");
+  EXPECT_EQ(CatalogueFileName(" B:   -brak-  ", std::nullopt).str(), "bez etykiety.txt");
 }
 
 TEST(CatalogueFileName, OnlyNamesInsideTheWorkingFolderAreCreated) {
