@@ -14,8 +14,8 @@ namespace zbk {
 namespace {
 
 constexpr std::uint32_t kProgressEvery = 1000;
-// Within a line of this many bytes or more, the window gets its messages
-// and Esc its chance: a file without line ends may be of any size.
+// Every this many bytes of a file, also inside a line, the window gets its
+// messages and Esc its chance: a file without line ends may be of any size.
 constexpr std::size_t kPauseBytes = std::size_t{1} << 20;
 
 // Every catalogue file found by the listing.
@@ -44,12 +44,9 @@ void SearchFile(WindowState& state, const SearchWords& words, const ShortText& p
   std::string upper;
   std::uint32_t counter = 0;
   for (;;) {
-    reader.ReadLine(line);
+    if (!reader.ReadLine(line)) return;  // stopped inside the line
     ++counter;
-    if (counter % kProgressEvery == 0) {
-      state.status.ShowProgress(counter);
-      reader.PauseHeld();
-    }
+    if (counter % kProgressEvery == 0) state.status.ShowProgress(counter);
     upper.assign(line);
     for (char& c : upper) c = UpperAscii(c);
     if (Contains(upper, words.first) && Contains(upper, words.second) &&

@@ -18,36 +18,46 @@ const char* Find(const char* from, const char* to, char c) {
 }  // namespace
 
 LineReader::LineReader(std::unique_ptr<InputFile> file, std::size_t buffer_size)
-    : file_(std::move(file)), buffer_(buffer_size) {}
+    : file_(std::move(file)), buffer_(buffer_size), pos_(buffer_.data()), end_(pos_) {}
 
-void LineReader::SetPause(std::size_t every, std::function<bool()> pause) {
+void LineReader::SetPause(std::uint64_t every, std::function<bool()> pause) {
   pause_every_ = every;
   pause_ = std::move(pause);
-  since_pause_ = 0;
+  next_pause_ = Offset() + every;
 }
 
 bool LineReader::Fill() {
-  if (pos_ != end_) return true;
   if (stopped_) return false;
-  if (pause_ && since_pause_ >= pause_every_) {
-    since_pause_ = 0;
-    if (!pause_()) {
+  if (pos_ == end_) {
+    buffer_offset_ += static_cast<std::uint64_t>(end_ - buffer_.data());
+    const std::size_t got = file_->Read(buffer_.data(), buffer_.size());
+    pos_ = buffer_.data();
+    end_ = pos_ + got;
+    if (got == 0) return false;
+  }
+  if (pause_ && Offset() == next_pause_) {
+    next_pause_ += pause_every_;
+    if (in_line_ && Offset() != line_start_ && !pause_()) {
       stopped_ = true;
       return false;
     }
   }
-  const std::size_t got = file_->Read(buffer_.data(), buffer_.size());
-  since_pause_ += got;
-  pos_ = buffer_.data();
-  end_ = pos_ + got;
-  return got != 0;
+  return true;
 }
 
-void LineReader::ReadLine(std::string& line) {
+const char* LineReader::Limit() const {
+  if (!pause_) return end_;
+  const std::uint64_t before_pause = next_pause_ - Offset();
+  return before_pause < static_cast<std::uint64_t>(end_ - pos_) ? pos_ + before_pause : end_;
+}
+
+bool LineReader::ReadLine(std::string& line) {
   line.clear();
+  line_start_ = Offset();
+  in_line_ = true;
   while (line.size() < kShortTextCapacity && Fill()) {
     const std::size_t room = kShortTextCapacity - line.size();
-    const char* limit = pos_ + std::min(room, static_cast<std::size_t>(end_ - pos_));
+    const char* limit = pos_ + std::min(room, static_cast<std::size_t>(Limit() - pos_));
     const char* cr = Find(pos_, limit, kCr);
     const char* stop = cr != nullptr ? cr : limit;
     const char* z = Find(pos_, stop, kCtrlZ);
@@ -58,15 +68,18 @@ void LineReader::ReadLine(std::string& line) {
   }
   // Skip to the next line: through the next CR, then one LF.
   while (Fill()) {
-    const char* cr = Find(pos_, end_, kCr);
+    const char* limit = Limit();
+    const char* cr = Find(pos_, limit, kCr);
     if (cr == nullptr) {
-      pos_ = end_;
+      pos_ = limit;
       continue;
     }
     pos_ = cr + 1;
     if (Fill() && *pos_ == kLf) ++pos_;
-    return;
+    break;
   }
+  in_line_ = false;
+  return !stopped_;
 }
 
 bool LineReader::Eof() {

@@ -6,6 +6,7 @@
 // left or the next one is Ctrl-Z.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -20,28 +21,33 @@ class LineReader {
   explicit LineReader(std::unique_ptr<InputFile> file, std::size_t buffer_size = 1 << 16);
 
   // Reads one line into `line` and moves to the start of the next one.
-  void ReadLine(std::string& line);
+  // False when a pause stopped the reader inside the line: the line is
+  // incomplete and is no line of the file.
+  bool ReadLine(std::string& line);
   bool Eof();
   void Close();
 
-  // While a line is read or skipped, `pause` runs after every `every` bytes
-  // read from the file since it last ran or since PauseHeld. When it gives
-  // false the reader stops where it is: the line in hand is what was read
-  // up to there, and the file counts as ended.
-  void SetPause(std::size_t every, std::function<bool()> pause);
-  // The caller has just done what the pause does: the count starts again.
-  void PauseHeld() { since_pause_ = 0; }
+  // Whenever reading or skipping a line passes a file offset that is a
+  // multiple of `every` (one where the line does not begin), `pause` runs.
+  // When it gives false the reader stops there: ReadLine gives false and the
+  // file counts as ended.
+  void SetPause(std::uint64_t every, std::function<bool()> pause);
 
  private:
-  bool Fill();  // false at the end of the file, or once a pause stopped it
+  bool Fill();                // false at the end of the file, or once stopped
+  const char* Limit() const;  // the end of what may be taken before a pause
+  std::uint64_t Offset() const { return buffer_offset_ + (pos_ - buffer_.data()); }
 
   std::unique_ptr<InputFile> file_;
   std::vector<char> buffer_;
   const char* pos_ = nullptr;
   const char* end_ = nullptr;
+  std::uint64_t buffer_offset_ = 0;  // of the buffer's first byte in the file
   std::function<bool()> pause_;
-  std::size_t pause_every_ = 0;
-  std::size_t since_pause_ = 0;
+  std::uint64_t pause_every_ = 0;
+  std::uint64_t next_pause_ = 0;
+  std::uint64_t line_start_ = 0;
+  bool in_line_ = false;
   bool stopped_ = false;
 };
 
