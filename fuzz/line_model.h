@@ -43,6 +43,13 @@ class LineModel {
     return !At(pos_, c) || c == kCtrlZ;
   }
 
+  // Where the next line begins (after ReadLine: where the line read ends).
+  std::size_t pos() const { return pos_; }
+  // Where a read fails, or npos.
+  std::size_t failure() const {
+    return readable_ <= bytes_.size() ? readable_ : std::string_view::npos;
+  }
+
  private:
   static constexpr std::size_t kLongest = 250;
   static constexpr char kCr = '\r';

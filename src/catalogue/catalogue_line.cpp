@@ -1,5 +1,7 @@
 #include "catalogue/catalogue_line.h"
 
+#include <cstdio>
+
 #include "text/literal.h"
 #include "text/short_text.h"
 
@@ -12,34 +14,66 @@ constexpr std::size_t kFolderPartLength = 200;
 }  // namespace
 
 std::string GroupedDigits(std::uint32_t size) {
-  const std::string digits = std::to_string(size);
+  char digits[16];
+  const int count = std::snprintf(digits, sizeof digits, "%u", static_cast<unsigned>(size));
   std::string out;
-  out.reserve(digits.size() + 3);
-  for (std::size_t i = 0; i < digits.size(); ++i) {
-    if (i > 0 && (digits.size() - i) % 3 == 0) out.push_back('.');
+  out.reserve(static_cast<std::size_t>(count) + 3);
+  for (int i = 0; i < count; ++i) {
+    if (i > 0 && (count - i) % 3 == 0) out.push_back('.');
     out.push_back(digits[i]);
   }
   return out;
 }
 
 std::string SizeField(std::uint32_t size) {
-  if (size == kSizeOver4GB) return std::string("większy niż 4GB"_cp);
-  std::string text = GroupedDigits(size);
-  if (text.size() < kSizeFieldWidth) text.insert(0, kSizeFieldWidth - text.size(), ' ');
+  std::string text;
+  AppendSizeField(size, text);
   return text;
 }
 
+void AppendSizeField(std::uint32_t size, std::string& out) {
+  if (size == kSizeOver4GB) {
+    out.append("większy niż 4GB"_cp);
+    return;
+  }
+  // Right to left: digits, a "." before every group of three.
+  char field[kSizeFieldWidth];
+  std::size_t at = kSizeFieldWidth;
+  int in_group = 0;
+  do {
+    if (in_group == 3) {
+      field[--at] = '.';
+      in_group = 0;
+    }
+    field[--at] = static_cast<char>('0' + size % 10);
+    size /= 10;
+    ++in_group;
+  } while (size != 0);
+  out.append(at, ' ');
+  out.append(field + at, kSizeFieldWidth - at);
+}
+
 std::string CatalogueLine(std::uint32_t size, std::string_view path, std::string_view name) {
-  const std::string_view folder = path.size() > kFolderPartStart
-                                      ? Head(path.substr(kFolderPartStart), kFolderPartLength)
-                                      : std::string_view();
-  std::string line = Join(SizeField(size), "  ", folder, Head(name, kShortTextCapacity));
+  std::string line;
+  AppendCatalogueLine(size, path, name, line);
+  return line;
+}
+
+void AppendCatalogueLine(std::uint32_t size, std::string_view path, std::string_view name,
+                         std::string& out) {
+  const std::size_t start = out.size();
+  AppendSizeField(size, out);
+  out.append("  ");
+  if (path.size() > kFolderPartStart) {
+    out.append(Head(path.substr(kFolderPartStart), kFolderPartLength));
+  }
+  out.append(Head(name, kShortTextCapacity));
   // A name is one line: a CR, LF, Ctrl-Z or any other control byte in it
   // would end the line early, or hide the rest of the file from a search.
-  for (auto it = line.begin() + kSizeFieldWidth; it != line.end(); ++it) {
+  for (auto it = out.begin() + static_cast<std::ptrdiff_t>(start + kSizeFieldWidth);
+       it != out.end(); ++it) {
     if (static_cast<unsigned char>(*it) < 32) *it = '?';
   }
-  return line;
 }
 
 }  // namespace zbk

@@ -21,10 +21,14 @@ std::string GroupedDigits(std::uint32_t size);
 
 // The 15-character size column of a catalogue line.
 std::string SizeField(std::uint32_t size);
+void AppendSizeField(std::uint32_t size, std::string& out);
 
 // The line for the file `name` of the folder `path` (which starts with the
 // drive, "C:\..."): characters 4 to 203 of the path, then the name cut to 250.
 // Control bytes in the folder or the name are written as "?".
 std::string CatalogueLine(std::uint32_t size, std::string_view path, std::string_view name);
+// The same line appended to `out`.
+void AppendCatalogueLine(std::uint32_t size, std::string_view path, std::string_view name,
+                         std::string& out);
 
 }  // namespace zbk

@@ -65,8 +65,9 @@ void CatalogueRun(WindowState& state) {
   state.BusyFlag = -1;
   const std::string drive = row.substr(1, 2);
   state.ShowStatus("Start opóźniony - dajmy się dyskowi rozkręcić"_cp);
-  CatalogueRunContext run{state, file, unusual};
-  FolderWalk(run, ShortText(Join(drive, "\\")), drives.RootFolder(*letter), root_count, root_tally);
+  CatalogueRunContext run{state, file, unusual, {}, {}, {}};
+  FolderWalk(run, ShortText(Join(drive, "\\")), drives.RootFolder(*letter), 0, root_count,
+             root_tally);
   const bool complete = state.Busy() && IdentifyVolume(drives, *letter) == volume;
   // The file is closed while the flag is still set: a failure there ends the
   // command like any other file error, with the flag set until Esc.

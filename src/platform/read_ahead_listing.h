@@ -18,7 +18,7 @@ class ReadAheadListing : public FolderListing {
 
   bool Next(FolderEntry& entry) final {
     if (!has_pending_) return false;
-    entry = std::move(pending_);
+    std::swap(entry, pending_);  // both keep their room for the next entry
     has_pending_ = Advance(pending_);
     return true;
   }

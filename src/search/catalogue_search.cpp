@@ -4,19 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "search/line_scan.h"
 #include "search/search_words.h"
-#include "text/line_reader.h"
 #include "text/literal.h"
 #include "text/name_order.h"
-#include "text/upper.h"
 
 namespace zbk {
 namespace {
-
-constexpr std::uint32_t kProgressEvery = 1000;
-// Every this many bytes of a file, also inside a line, the window gets its
-// messages and Esc its chance: a file without line ends may be of any size.
-constexpr std::size_t kPauseBytes = std::size_t{1} << 20;
 
 // Every catalogue file found by the listing.
 struct CatalogueNames {
@@ -32,33 +26,34 @@ struct CatalogueNames {
   }
 };
 
-bool Contains(std::string_view text, const ShortText& word) {
-  return text.find(word.view()) != std::string_view::npos;
-}
+// What the search of one file does at each moment of the scan.
+class FileSearch : public LineScanEvents {
+ public:
+  FileSearch(WindowState& state, const ShortText& padded, std::vector<ShortText>& hit_catalogues)
+      : state_(state), padded_(padded), hit_catalogues_(hit_catalogues) {}
 
-// Searches one file to its end, or until the BusyFlag is cleared.
-void SearchFile(WindowState& state, const SearchWords& words, const ShortText& padded,
-                LineReader& reader, std::vector<ShortText>& hit_catalogues) {
-  ListBox& results = state.w.L;
-  std::string line;
-  std::string upper;
-  std::uint32_t counter = 0;
-  for (;;) {
-    if (!reader.ReadLine(line)) return;  // stopped inside the line
-    ++counter;
-    if (counter % kProgressEvery == 0) state.status.ShowProgress(counter);
-    upper.assign(line);
-    for (char& c : upper) c = UpperAscii(c);
-    if (Contains(upper, words.first) && Contains(upper, words.second) &&
-        Contains(upper, words.third)) {
-      results.Add(Join(padded, ": ", line));
-      if (hit_catalogues.empty() || hit_catalogues.back() != padded) {
-        hit_catalogues.push_back(padded);
-      }
-    }
-    if (reader.Eof() || !state.Busy()) return;
+  bool Pause() override {
+    state_.w.Fo.ProcessMessages();
+    return state_.Busy();
   }
-}
+  bool Progress(std::uint32_t lines) override {
+    state_.status.ShowProgress(lines);
+    return state_.Busy();
+  }
+  void Hit(std::string_view line) override {
+    row_.assign(padded_.view()).append(": ").append(line);
+    state_.w.L.Add(row_);
+    if (hit_catalogues_.empty() || hit_catalogues_.back() != padded_) {
+      hit_catalogues_.push_back(padded_);
+    }
+  }
+
+ private:
+  WindowState& state_;
+  const ShortText& padded_;
+  std::vector<ShortText>& hit_catalogues_;
+  std::string row_;
+};
 
 }  // namespace
 
@@ -90,16 +85,14 @@ void CatalogueSearch(WindowState& state) {
   const auto name_width = static_cast<std::uint16_t>(catalogues.longest + 1);
   std::vector<ShortText> hit_catalogues;
 
+  LineScan scan(*words);
   for (const std::size_t i : NameOrder(catalogues.names)) {
-    LineReader reader(files.Open(files.Child(folder, catalogues.natives[i]), catalogues.names[i]));
+    const auto file = files.Open(files.Child(folder, catalogues.natives[i]), catalogues.names[i]);
     const ShortText padded = PaddedName(catalogues.names[i], name_width);
     state.ShowStatus(Join("Przeszukuję plik"_cp, padded));
-    reader.SetPause(kPauseBytes, [&state] {
-      state.w.Fo.ProcessMessages();
-      return state.Busy();
-    });
-    SearchFile(state, *words, padded, reader, hit_catalogues);
-    reader.Close();
+    FileSearch search(state, padded, hit_catalogues);
+    scan.Run(*file, search);
+    file->Close();
     results.Select(results.Count() - 1);
     if (!state.Busy()) break;
   }

@@ -35,7 +35,7 @@ class WindowRig {
   // presses the action button.
   void Search(std::string_view query);
 
-  const std::vector<std::string>& rows() { return toolkit_.l().rows(); }
+  std::vector<std::string> rows() { return toolkit_.l().rows(); }
   const std::string& status() { return toolkit_.pa().caption(); }
   std::string yes() { return toolkit_.yes().Caption(); }
   bool yes_enabled() { return toolkit_.yes().Enabled(); }

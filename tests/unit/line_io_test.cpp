@@ -1,12 +1,12 @@
 // Reading and writing catalogue text files: line ends, Ctrl-Z, long lines,
-// buffering and failures.
+// the moments of a search's messages, buffering and failures.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
-#include "text/line_reader.h"
+#include "search/line_scan.h"
 #include "text/line_writer.h"
 
 namespace zbk {
@@ -14,10 +14,9 @@ namespace {
 
 class BytesInput : public InputFile {
  public:
-  explicit BytesInput(std::string bytes, std::size_t chunk = 7, bool fail_at_end = false)
-      : bytes_(std::move(bytes)), chunk_(chunk), fail_at_end_(fail_at_end) {}
+  explicit BytesInput(std::string bytes, std::size_t chunk = 7)
+      : bytes_(std::move(bytes)), chunk_(chunk) {}
   std::size_t Read(char* buffer, std::size_t size) override {
-    if (pos_ == bytes_.size() && fail_at_end_) throw FileError(FileError::Kind::kRead, "x.txt");
     const std::size_t n = std::min({size, chunk_, bytes_.size() - pos_});
     std::copy_n(bytes_.data() + pos_, n, buffer);
     pos_ += n;
@@ -30,95 +29,103 @@ class BytesInput : public InputFile {
   std::string bytes_;
   std::size_t pos_ = 0;
   std::size_t chunk_;
-  bool fail_at_end_;
 };
-
-// Reads lines the way the search does: at least one, then until the end.
-std::vector<std::string> Lines(std::string bytes, std::size_t buffer = 5) {
-  LineReader reader(std::make_unique<BytesInput>(std::move(bytes)), buffer);
-  std::vector<std::string> lines;
-  std::string line;
-  do {
-    reader.ReadLine(line);
-    lines.push_back(line);
-  } while (!reader.Eof());
-  return lines;
-}
 
 using Strings = std::vector<std::string>;
 
-TEST(LineReader, CrAndCrLfEndLinesLfIsAnOrdinaryCharacter) {
-  EXPECT_EQ(Lines("ab\r\ncd\r\n"), (Strings{"ab", "cd"}));
-  EXPECT_EQ(Lines("ab\rcd"), (Strings{"ab", "cd"}));
-  EXPECT_EQ(Lines("ab\ncd\r\n"), (Strings{"ab\ncd"}));
-  EXPECT_EQ(Lines("ab\r\n\ncd"), (Strings{"ab", "\ncd"}));  // one LF after the CR only
-  EXPECT_EQ(Lines("ab\r\r\ncd"), (Strings{"ab", "", "cd"}));
-  EXPECT_EQ(Lines(std::string("a\0b\r\n", 5)), (Strings{std::string("a\0b", 3)}));
+// The events of a search through `bytes` for `query`, as text.
+class Events : public LineScanEvents {
+ public:
+  explicit Events(int stop_at = 0) : stop_at_(stop_at) {}
+  bool Pause() override {
+    seen.push_back("pause");
+    return ++messages_ != stop_at_;
+  }
+  bool Progress(std::uint32_t lines) override {
+    seen.push_back(std::to_string(lines));
+    return ++messages_ != stop_at_;
+  }
+  void Hit(std::string_view line) override { seen.emplace_back(line); }
+  Strings seen;
+
+ private:
+  int stop_at_;
+  int messages_ = 0;
+};
+
+Strings Scan(std::string bytes, std::string_view query, LineScanSizes sizes = {}, int stop_at = 0) {
+  const SearchWords words = SplitQuery(NormaliseQuery(query));
+  BytesInput input(std::move(bytes));
+  Events events(stop_at);
+  LineScan(words, sizes).Run(input, events);
+  return events.seen;
 }
 
-TEST(LineReader, AnEmptyFileGivesOneEmptyLine) {
-  EXPECT_EQ(Lines(""), (Strings{""}));
-  EXPECT_EQ(Lines("\r\n"), (Strings{""}));
-  EXPECT_EQ(Lines("x"), (Strings{"x"}));
+// Small blocks, so that lines cross them and go beyond them.
+LineScanSizes Small() {
+  LineScanSizes sizes;
+  sizes.block = 5;
+  sizes.longest_kept = 3;
+  return sizes;
 }
 
-TEST(LineReader, CtrlZEndsTheLineAndAtALineStartTheFile) {
-  EXPECT_EQ(Lines("ab\r\n\x1A"
-                  "cd\r\n"),
+TEST(LineScan, CrAndCrLfEndLinesLfIsAnOrdinaryCharacter) {
+  for (const LineScanSizes& sizes : {LineScanSizes{}, Small()}) {
+    EXPECT_EQ(Scan("ab\r\ncd\r\n", "b", sizes), (Strings{"ab"}));
+    EXPECT_EQ(Scan("xb\rcd\nab\r\n", "b", sizes), (Strings{"xb", "cd\nab"}));
+    EXPECT_EQ(Scan("ab\r\n\nb", "b", sizes), (Strings{"ab", "\nb"}));  // one LF after the CR
+    EXPECT_EQ(Scan(std::string("a\0b\r\n", 5), "b", sizes), (Strings{std::string("a\0b", 3)}));
+  }
+}
+
+TEST(LineScan, CtrlZEndsTheTextAndAtALineStartTheFile) {
+  EXPECT_EQ(Scan("ab\x1A"
+                 "cd\r\nbe",
+                 "b"),
+            (Strings{"ab", "be"}));
+  EXPECT_EQ(Scan("ab\x1A"
+                 "cd\r\nbe",
+                 "b", Small()),
+            (Strings{"ab", "be"}));
+  EXPECT_EQ(Scan("ab\r\n\x1A"
+                 "bd\r\n",
+                 "b"),
             (Strings{"ab"}));
-  EXPECT_EQ(Lines("ab\x1A"
-                  "cd\r\nef"),
-            (Strings{"ab", "ef"}));
-  EXPECT_EQ(Lines("\x1A"), (Strings{""}));
+  EXPECT_EQ(Scan("\x1A"
+                 "b\r\nbe",
+                 "b"),
+            (Strings{"be"}))
+      << "not where the file begins";
 }
 
-TEST(LineReader, KeepsTheFirst250CharactersOfALongLine) {
-  const std::string first(250, 'a');
-  const std::string rest(300, 'b');
-  EXPECT_EQ(Lines(first + rest + "\r\nnext"), (Strings{first, "next"}));
-  EXPECT_EQ(Lines(first + "\r\n"), (Strings{first}));
-  // A Ctrl-Z beyond the 250th character is lost with the rest of the line.
-  EXPECT_EQ(Lines(first + "\x1A" + "\r\nnext", 64), (Strings{first, "next"}));
+TEST(LineScan, OnlyTheFirst250CharactersOfALineAreSearched) {
+  const std::string first(249, 'a');
+  EXPECT_EQ(Scan(first + "bz\r\nbb", "b"), (Strings{first + "b", "bb"}));
+  EXPECT_EQ(Scan(first + "zb\r\nbb", "b"), (Strings{"bb"}));
+  EXPECT_EQ(Scan(first + "zb" + std::string(300, 'c') + "\r\nbb", "b", Small()), (Strings{"bb"}));
 }
 
-TEST(LineReader, APauseThatSaysStopEndsALineWithoutEnd) {
+TEST(LineScan, ProgressEveryThousandLinesAPauseEveryMiBInsideALine) {
+  std::string lines;
+  for (int i = 1; i <= 2500; ++i) lines += i % 1000 == 0 ? "hit\r\n" : "x\r\n";
+  EXPECT_EQ(Scan(lines, "hit"), (Strings{"1000", "hit", "2000", "hit"}));
+  EXPECT_EQ(Scan(lines, "hit", {}, 1), (Strings{"1000", "hit"})) << "the line is still tested";
+
   constexpr std::size_t kMiB = std::size_t{1} << 20;
-  auto input = std::make_unique<BytesInput>(std::string(5 * kMiB, 'x'), 64 * 1024);
-  const BytesInput& file = *input;
-  LineReader reader(std::move(input));
-  int pauses = 0;
-  reader.SetPause(kMiB, [&pauses] { return ++pauses < 2; });
-  std::string line;
-  EXPECT_FALSE(reader.ReadLine(line)) << "the line is incomplete";
-  EXPECT_EQ(pauses, 2);
-  EXPECT_TRUE(reader.Eof());
-  EXPECT_LE(file.consumed(), 2 * kMiB + 64 * 1024) << "no further read after the stop";
+  // The second line begins at 1 MiB (no pause there); 2 MiB is its LF.
+  std::string bytes =
+      std::string(kMiB - 2, 'a') + "\r\n" + "hit" + std::string(kMiB - 4, 'b') + "\r\n" + "hit";
+  EXPECT_EQ(Scan(bytes, "hit"), (Strings{"pause", "hit" + std::string(247, 'b'), "hit"}));
+  EXPECT_EQ(Scan(bytes, "hit", {}, 1), (Strings{"pause"})) << "a stop drops the line";
 }
 
-// Pauses come at every MiB of the file inside a line, never where a line
-// begins; a line read whole is a line whatever the pause says after it.
-TEST(LineReader, PausesComeInsideLinesAtEveryMiBOfTheFile) {
+TEST(LineScan, AFileWithoutLineEndsStopsAtTheFirstPause) {
   constexpr std::size_t kMiB = std::size_t{1} << 20;
-  std::string bytes = std::string(kMiB - 2, 'a') + "\r\n";  // the second line begins at 1 MiB
-  bytes += std::string(kMiB - 1, 'b') + "\r";               // 2 MiB: the LF of this line
-  bytes += "\nc\r\n";
-  int pauses = 0;
-  LineReader reader(std::make_unique<BytesInput>(bytes, 4096), 1000);
-  reader.SetPause(kMiB, [&pauses] { return ++pauses > 0; });
-  std::string line;
-  Strings lines;
-  do {
-    EXPECT_TRUE(reader.ReadLine(line));
-    lines.push_back(line.substr(0, 1));
-  } while (!reader.Eof());
-  EXPECT_EQ(lines, (Strings{"a", "b", "c"}));
-  EXPECT_EQ(pauses, 1) << "none where the second line begins, one before the LF";
-}
-
-TEST(LineReader, AReadFailureIsAFileError) {
-  LineReader reader(std::make_unique<BytesInput>("ab", 7, true));
-  std::string line;
-  EXPECT_THROW(reader.ReadLine(line), FileError);
+  BytesInput input(std::string(5 * kMiB, 'x'), 64 * 1024);
+  Events events(2);
+  LineScan(SplitQuery("X"), {}).Run(input, events);
+  EXPECT_EQ(events.seen, (Strings{"pause", "pause"}));
+  EXPECT_LE(input.consumed(), 2 * kMiB + LineScanSizes{}.block + LineScanSizes{}.longest_kept);
 }
 
 class BytesOutput : public OutputFile {

@@ -84,13 +84,23 @@ std::string Cp1250ToUtf8(std::string_view text) {
 
 std::string Utf8ToCp1250(std::string_view text) {
   std::string out;
-  out.reserve(text.size());
+  Utf8ToCp1250(text, out);
+  return out;
+}
+
+void Utf8ToCp1250(std::string_view text, std::string& out) {
+  out.clear();
   std::size_t i = 0;
   while (i < text.size()) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (byte < 0x80) {  // ASCII, by far the most common
+      out.push_back(static_cast<char>(byte));
+      ++i;
+      continue;
+    }
     char32_t cp = 0;
     out.push_back(DecodeUtf8(text, i, cp) ? ByteFor(cp) : '?');
   }
-  return out;
 }
 
 std::u16string Cp1250ToUtf16(std::string_view text) {

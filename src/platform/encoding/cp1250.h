@@ -10,6 +10,8 @@ namespace zbk {
 
 std::string Cp1250ToUtf8(std::string_view text);
 std::string Utf8ToCp1250(std::string_view text);
+// The same into `out`, whose room is kept for the next call.
+void Utf8ToCp1250(std::string_view text, std::string& out);
 std::u16string Cp1250ToUtf16(std::string_view text);
 std::string Utf16ToCp1250(std::u16string_view text);
 

@@ -5,39 +5,36 @@
 #include "platform/list_order.h"
 
 namespace zbk {
-namespace {
-
-bool RowLess(const std::string& a, const std::string& b) {
-  return ListRowLess(a, b);
-}
-
-}  // namespace
-
 void MemoryListBox::Clear() {
-  rows_.clear();
+  rows_.Clear();
   selected_ = -1;
 }
 
 void MemoryListBox::Add(std::string_view row) {
   if (!sorted_) {
-    rows_.emplace_back(row);
+    rows_.Append(row);
     return;
   }
-  const std::string text(row);
-  const auto at = std::upper_bound(rows_.begin(), rows_.end(), text, RowLess);
-  const auto index = static_cast<int>(at - rows_.begin());
-  rows_.insert(at, text);
+  const int index = rows_.UpperBound(row, ListRowLess);
+  rows_.Insert(index, row);
   if (selected_ >= index) ++selected_;  // the selection stays on its row
 }
 
 std::string MemoryListBox::Row(int index) const {
   if (index < 0 || index >= Count()) return {};
-  return rows_[static_cast<std::size_t>(index)];
+  return std::string(rows_[index]);
 }
 
 void MemoryListBox::Replace(int index, std::string_view row) {
   if (index < 0 || index >= Count()) return;
-  rows_[static_cast<std::size_t>(index)] = row;
+  rows_.Replace(index, row);
+}
+
+std::vector<std::string> MemoryListBox::rows() const {
+  std::vector<std::string> rows;
+  rows.reserve(static_cast<std::size_t>(rows_.size()));
+  for (int i = 0; i < rows_.size(); ++i) rows.emplace_back(rows_[i]);
+  return rows;
 }
 
 void MemoryListBox::Select(int index) {
@@ -45,7 +42,7 @@ void MemoryListBox::Select(int index) {
 }
 
 void MemoryListBox::SetSorted(bool on) {
-  if (on && !sorted_) std::stable_sort(rows_.begin(), rows_.end(), RowLess);
+  if (on && !sorted_) rows_.StableSort(ListRowLess);
   sorted_ = on;
 }
 

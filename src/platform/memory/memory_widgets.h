@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/row_store.h"
 #include "platform/toolkit.h"
 
 namespace zbk {
@@ -17,7 +18,7 @@ class MemoryListBox : public ListBox {
 
   void Clear() override;
   void Add(std::string_view row) override;
-  int Count() const override { return static_cast<int>(rows_.size()); }
+  int Count() const override { return rows_.size(); }
   std::string Row(int index) const override;
   void Replace(int index, std::string_view row) override;
   int Selected() const override { return selected_; }
@@ -27,10 +28,11 @@ class MemoryListBox : public ListBox {
   bool Sorted() const override { return sorted_; }
   void Focus() override { on_focus_(); }
 
-  const std::vector<std::string>& rows() const { return rows_; }
+  // Every row, in order.
+  std::vector<std::string> rows() const;
 
  private:
-  std::vector<std::string> rows_;
+  RowStore rows_;
   int selected_ = -1;
   bool sorted_ = false;
   std::function<void()> on_focus_;

@@ -25,12 +25,11 @@ std::uint32_t ClampSize(off_t size) {
 // The name as the program shows it: Windows-1250, and a "\\" inside it
 // (an ordinary character here) as "?", so that it never reads as a folder
 // separator.
-std::string ShownName(std::string_view native) {
-  std::string name = Utf8ToCp1250(native);
+void ShowName(std::string_view native, std::string& name) {
+  Utf8ToCp1250(native, name);
   for (char& c : name) {
     if (c == '\\') c = '?';
   }
-  return name;
 }
 
 // What a link leads to: a folder or nothing makes it a link to be skipped.
@@ -57,8 +56,8 @@ class PosixListing : public ReadAheadListing {
       const dirent* d = readdir(dir_);
       if (d == nullptr) return false;  // the end, or a read error: the listing ends
       const std::string_view native = d->d_name;
-      std::string name = ShownName(native);
-      if (!MatchesPattern(name, pattern_)) continue;
+      ShowName(native, entry.name);
+      if (!MatchesPattern(entry.name, pattern_)) continue;
       EntryKind kind = d->d_type == DT_DIR ? EntryKind::kFolder : EntryKind::kFile;
       const bool need_stat = d->d_type == DT_UNKNOWN || d->d_type == DT_LNK ||
                              (detail_ == ListingDetail::kWithSizes && kind == EntryKind::kFile);
@@ -75,7 +74,6 @@ class PosixListing : public ReadAheadListing {
           size = kind == EntryKind::kFile ? ClampSize(st.st_size) : 0;
         }
       }
-      entry.name = std::move(name);
       entry.native.assign(native);
       entry.kind = kind;
       entry.size = size;

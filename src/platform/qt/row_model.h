@@ -11,7 +11,7 @@
 #include <QTimer>
 #include <string_view>
 
-#include "platform/qt/row_store.h"
+#include "platform/row_store.h"
 
 namespace zbk {
 

@@ -230,8 +230,8 @@ void ScriptDriver::Rows(std::string_view which, int number) {
   } else {
     throw ScriptError(number, "rows takes Li or L");
   }
-  for (std::size_t i = 0; i < list->rows().size(); ++i) {
-    out_ << name << '[' << i << "]: " << Printable(list->rows()[i]) << '\n';
+  for (int i = 0; i < list->Count(); ++i) {
+    out_ << name << '[' << i << "]: " << Printable(list->Row(i)) << '\n';
   }
 }
 

@@ -1,4 +1,4 @@
-#include "platform/qt/row_store.h"
+#include "platform/row_store.h"
 
 namespace zbk {
 
