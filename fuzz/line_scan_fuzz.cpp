@@ -5,6 +5,7 @@
 // progress, the lines that hold the words, a read failure) must agree, in
 // order.
 #include <cstdint>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -117,6 +118,12 @@ void Target(FuzzInput& in) {
   }
   Recorder expected(stop_at);
   Model(bytes, readable.value_or(std::string_view::npos), sizes.pause_every, words, expected);
+  if (real.events != expected.events) {
+    for (const auto* events : {&real.events, &expected.events}) {
+      std::fprintf(stderr, events == &real.events ? "scan:\n" : "line by line:\n");
+      for (const auto& event : *events) std::fprintf(stderr, "  [%s]\n", event.c_str());
+    }
+  }
   Check(real.events == expected.events, "the scan differs from reading line by line");
 }
 

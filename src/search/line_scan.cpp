@@ -280,10 +280,19 @@ bool LineScan::Process(std::size_t end, bool final_region) {
 }
 
 bool LineScan::FollowLongLine() {
-  // The line begins at buffer_[0] and fills the buffer; its text is in it.
+  // The line begins at buffer_[0] and fills the buffer.
   const std::uint64_t start = base_;
   ctrl_z_free_ = false;
-  long_text_.assign(TextOf(0, length_));
+  long_text_.clear();
+  bool text_open = true;
+  // The line's text grows from its bytes as they pass.
+  const auto take_text = [&](std::size_t end) {
+    for (std::size_t i = 0; i < end && text_open; ++i) {
+      const char c = buffer_[i];
+      text_open = c != kCtrlZ && c != kCr && long_text_.size() < kShortTextCapacity;
+      if (text_open) long_text_.push_back(c);
+    }
+  };
   for (;;) {
     const char* data = buffer_.data();
     const char* cr = FindByte(data, data + length_, kCr);
@@ -292,6 +301,7 @@ bool LineScan::FollowLongLine() {
       // file ends here.
       if (!PausesBefore(start, base_ + length_)) return false;
       if (failure_) throw *failure_;
+      take_text(length_);
       if (at_end_) {
         LineRead(long_text_);
         return false;
@@ -301,6 +311,7 @@ bool LineScan::FollowLongLine() {
       continue;
     }
     const auto c = static_cast<std::size_t>(cr - data);
+    take_text(c);
     if (c + 1 == length_ && !(at_end_ && !failure_)) {
       // Whether an LF follows the CR is in the next block.
       if (!PausesBefore(start, base_ + c + 1)) return false;
