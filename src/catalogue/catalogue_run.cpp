@@ -65,6 +65,12 @@ void CatalogueRun(WindowState& state) {
   state.BusyFlag = -1;
   const std::string drive = row.substr(1, 2);
   state.ShowStatus("Start opóźniony - dajmy się dyskowi rozkręcić"_cp);
+  // Whatever the walk named to be listed ahead is forgotten when it ends,
+  // also by an error.
+  struct ForgetAhead {
+    Files& files;
+    ~ForgetAhead() { files.Prefetch({}); }
+  } forget_ahead{state.os.files};
   CatalogueRunContext run{state, file, unusual, {}, {}, {}};
   FolderWalk(run, ShortText(Join(drive, "\\")), drives.RootFolder(*letter), 0, root_count,
              root_tally);

@@ -65,12 +65,16 @@ void FolderWalk(CatalogueRunContext& run, const ShortText& path, const NativePat
     }
   }
 
-  // Sub-folders.
+  // Sub-folders, named to the files first: they may be listed ahead.
   entries.InNameOrder(EntryKind::kFolder, level.order);
+  level.folders.clear();
   for (const std::uint32_t i : level.order) {
-    const ShortText child(Join(path, entries.name(i), "\\"));
-    FolderWalk(run, child, files.Child(native, NativePath(entries.native(i))), depth + 1,
-               level.child_count, level.child_tally);
+    level.folders.push_back(files.Child(native, NativePath(entries.native(i))));
+  }
+  if (!level.folders.empty()) files.Prefetch(level.folders);
+  for (std::size_t k = 0; k < level.order.size(); ++k) {
+    const ShortText child(Join(path, entries.name(level.order[k]), "\\"));
+    FolderWalk(run, child, level.folders[k], depth + 1, level.child_count, level.child_tally);
     count += level.child_count;
     tally.Merge(level.child_tally);
   }

@@ -27,6 +27,7 @@ namespace zbk {
 struct WalkLevel {
   EntryTable entries;
   std::vector<std::uint32_t> order;
+  std::vector<NativePath> folders;  // the sub-folders to walk, in name order
   std::uint32_t child_count = 0;
   ExtensionTally child_tally;
 };

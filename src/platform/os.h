@@ -15,6 +15,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zbk {
 
@@ -143,6 +144,10 @@ class Files {
   // Opens an existing file for reading; throws FileError when it cannot.
   // `shown` is the name the error message gives.
   virtual std::unique_ptr<InputFile> Open(const NativePath& file, std::string_view shown) = 0;
+  // The folders a walk will list next ("*.*" with sizes), in the order it
+  // will list them, before the ones named earlier; nothing forgets them
+  // all. A hint only: Files that can list ahead of need do.
+  virtual void Prefetch(const std::vector<NativePath>& /*folders*/) {}
 };
 
 class Hosts {

@@ -61,6 +61,9 @@ void LineScan::Run(InputFile& file, LineScanEvents& events) {
   next_pause_ = sizes_.pause_every;
   for (;;) {
     Fill();
+    // The buffer begins a line: one beginning with Ctrl-Z ends the file,
+    // unless it is the file's first.
+    if (length_ > 0 && buffer_[0] == kCtrlZ && base_ != 0) return;
     if (at_end_ && !failure_) {
       Process(length_, true);
       return;

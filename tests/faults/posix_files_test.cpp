@@ -5,10 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
 #include "platform/posix/posix_files.h"
+#include "platform/prefetching_files.h"
 #include "support/temp_folder.h"
 #include "support/working_folder.h"
 
@@ -147,6 +149,38 @@ TEST(PosixListing, EntriesDeletedDuringTheListingAreNotReported) {
     EXPECT_EQ(entry.size, 100000u);
   }
   EXPECT_LE(seen.size(), 2u);
+}
+
+std::vector<std::string> Listed(Files& files, const NativePath& folder) {
+  std::vector<std::string> names;
+  const auto listing = files.List(folder, "*.*", ListingDetail::kWithSizes);
+  if (!listing) return {"(none)"};
+  FolderEntry entry;
+  while (listing->Next(entry)) {
+    names.push_back(entry.name + (entry.folder() ? "/" : " " + std::to_string(entry.size)));
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// Folders listed ahead of need give what listing them then gives, in
+// whatever order they are asked for, named or not; a folder that cannot be
+// listed stays so.
+TEST(PrefetchingFiles, ListingsAheadAreTheListingsThemselves) {
+  TempFolder tmp;
+  for (const char* file : {"a/x.zip", "a/y.zip", "b/z.zip", "c/d/w.zip"}) tmp.File(file, 100000);
+  PosixFiles posix;
+  PrefetchingFiles files(posix, 2, 2);
+  const auto path = [&](const char* name) { return (tmp / name).string(); };
+  files.Prefetch({path("a"), path("b"), path("c"), path("missing")});
+  files.Prefetch({path("c/d")});
+  for (const char* name : {"c/d", "b", "a", "missing", "c", "a"}) {
+    EXPECT_EQ(Listed(files, path(name)), Listed(posix, path(name))) << name;
+  }
+  EXPECT_EQ(Listed(files, path("missing")), std::vector<std::string>{"(none)"});
+  files.Prefetch({path("a"), path("b")});
+  files.Prefetch({});  // forgotten
+  EXPECT_EQ(Listed(files, path("b")), Listed(posix, path("b")));
 }
 
 }  // namespace

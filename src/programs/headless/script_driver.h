@@ -14,6 +14,7 @@
 #include "platform/memory/memory_toolkit.h"
 #include "platform/posix/posix_files.h"
 #include "platform/posix/posix_hosts.h"
+#include "platform/prefetching_files.h"
 
 namespace zbk {
 
@@ -55,7 +56,8 @@ class ScriptDriver {
 
   std::ostream& out_;
   DriveTable drives_;
-  PosixFiles files_;
+  PosixFiles posix_files_;
+  PrefetchingFiles files_{posix_files_};
   std::unique_ptr<NamedHosts> hosts_;
   int screen_width_ = 1024;
   std::unique_ptr<MemoryToolkit> toolkit_;

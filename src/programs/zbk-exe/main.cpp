@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "app/main_window.h"
+#include "platform/prefetching_files.h"
 #include "platform/win32/win32_drives.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_hosts.h"
@@ -15,7 +16,8 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
   // A drive without a medium fails quietly instead of asking for a disk.
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
   zbk::Win32Drives drives;
-  zbk::Win32Files files;
+  zbk::Win32Files win32_files;
+  zbk::PrefetchingFiles files(win32_files);
   zbk::Win32Hosts hosts;
   try {
     zbk::Win32Toolkit toolkit;

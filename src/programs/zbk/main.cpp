@@ -1,6 +1,7 @@
 // zbk: the desktop program for Linux. The window on Qt Widgets, the drives
 // from the mount table, folders and files through POSIX, each drive's walk
-// kept on its own file system; catalogue files are written to and searched
+// kept on its own file system and listed a few folders ahead on worker
+// threads; catalogue files are written to and searched
 // in the folder the program is started in.
 #include <QApplication>
 
@@ -9,6 +10,7 @@
 #include "platform/linux/one_file_system.h"
 #include "platform/posix/posix_files.h"
 #include "platform/posix/posix_hosts.h"
+#include "platform/prefetching_files.h"
 #include "platform/qt/qt_toolkit.h"
 
 int main(int argc, char** argv) {
@@ -16,7 +18,8 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QStringLiteral("zbk"));
   zbk::MountDrives drives;
   zbk::PosixFiles posix_files;
-  zbk::OneFileSystemFiles files(posix_files);
+  zbk::OneFileSystemFiles one_file_system(posix_files);
+  zbk::PrefetchingFiles files(one_file_system);
   zbk::PosixHosts hosts;
   zbk::QtToolkit toolkit;
   zbk::TFo fo(zbk::Os{drives, files, hosts}, toolkit.widgets());
