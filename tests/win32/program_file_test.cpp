@@ -8,7 +8,9 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/win32/dpi.h"
 #include "support/temp_folder.h"
+#include "win32/wine_support.h"
 
 namespace zbk::testing {
 namespace {
@@ -191,10 +193,16 @@ TEST(ProgramFile, StartsWithItsWindowAndEndsWithEsc) {
   }
   ASSERT_NE(found.window, nullptr);
   ASSERT_TRUE(IsWindowVisible(found.window));
+  // At the density of this run (Wine tells no other program's window's
+  // density): at 1, 1 and with Pan 587 pixels high, scaled.
+  const Dpi dpi{ExpectedDpi()};
   RECT frame;
   GetWindowRect(found.window, &frame);
-  EXPECT_EQ(frame.left, 1);
-  EXPECT_EQ(frame.top, 1);
+  EXPECT_EQ(frame.left, dpi.Scale(1));
+  EXPECT_EQ(frame.top, dpi.Scale(1));
+  RECT client;
+  GetClientRect(found.window, &client);
+  EXPECT_EQ(client.bottom, dpi.Scale(587));
 
   PostMessageW(found.window, WM_KEYDOWN, VK_ESCAPE, 1);
   const DWORD waited = WaitForSingleObject(process.hProcess, 10000);
