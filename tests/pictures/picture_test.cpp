@@ -33,35 +33,49 @@ std::uint32_t Read32(const std::string& bytes, std::size_t at) {
   return value;
 }
 
-// The pixels of a one-image 4-bit .ico as IcoFile writes it, kTransparent
-// where the mask is set.
-Picture DecodeIco(const std::string& ico) {
-  const std::size_t image = Read32(ico, 18);
-  Picture picture;
-  picture.width = static_cast<int>(Read32(ico, image + 4));
-  picture.height = static_cast<int>(Read32(ico, image + 8)) / 2;
+std::uint32_t Read16(const std::string& bytes, std::size_t at) {
+  return Read32(bytes, at) & 0xFFFF;
+}
+
+// The pixels of image `entry` of an .ico as IcoFile writes it (4 or 32 bits
+// a pixel), as 0xAARRGGBB; a set mask bit must go with alpha 0.
+std::vector<std::uint32_t> DecodeIco(const std::string& ico, std::size_t entry) {
+  const std::size_t image = Read32(ico, 6 + 16 * entry + 12);
+  const auto size = static_cast<int>(Read32(ico, image + 4));
+  const std::uint32_t bits = Read16(ico, image + 14);
   const std::size_t palette = image + 40;
-  const std::size_t colours = palette + 16 * 4;
-  const auto colour_row = static_cast<std::size_t>((picture.width * 4 + 31) / 32 * 4);
-  const std::size_t mask = colours + colour_row * static_cast<std::size_t>(picture.height);
-  const auto mask_row = static_cast<std::size_t>((picture.width + 31) / 32 * 4);
-  for (int y = 0; y < picture.height; ++y) {
-    const auto row = static_cast<std::size_t>(picture.height - 1 - y);
-    for (int x = 0; x < picture.width; ++x) {
+  const std::size_t colours = palette + (bits == 4 ? 16 * 4 : 0);
+  const auto colour_row = static_cast<std::size_t>((size * static_cast<int>(bits) + 31) / 32 * 4);
+  const std::size_t mask = colours + colour_row * static_cast<std::size_t>(size);
+  const auto mask_row = static_cast<std::size_t>((size + 31) / 32 * 4);
+  std::vector<std::uint32_t> pixels;
+  for (int y = 0; y < size; ++y) {
+    const auto row = static_cast<std::size_t>(size - 1 - y);
+    for (int x = 0; x < size; ++x) {
       const auto byte =
           static_cast<unsigned char>(ico[mask + row * mask_row + static_cast<std::size_t>(x / 8)]);
-      if ((byte & (0x80 >> (x % 8))) != 0) {
-        picture.pixels.push_back(Picture::kTransparent);
-        continue;
+      const bool masked = (byte & (0x80 >> (x % 8))) != 0;
+      std::uint32_t pixel = 0;
+      if (bits == 32) {
+        pixel = Read32(ico, colours + row * colour_row + 4 * static_cast<std::size_t>(x));
+      } else if (!masked) {
+        const auto pair = static_cast<unsigned char>(
+            ico[colours + row * colour_row + static_cast<std::size_t>(x / 2)]);
+        const unsigned index = x % 2 == 0 ? pair >> 4 : pair & 0x0F;
+        // Blue, green, red, unused: read as one little-endian word.
+        pixel = 0xFF000000u | (Read32(ico, palette + 4 * index) & 0xFFFFFF);
       }
-      const auto pair = static_cast<unsigned char>(
-          ico[colours + row * colour_row + static_cast<std::size_t>(x / 2)]);
-      const unsigned index = x % 2 == 0 ? pair >> 4 : pair & 0x0F;
-      // Blue, green, red, unused: read as one little-endian word, 0xRRGGBB.
-      picture.pixels.push_back(Read32(ico, palette + 4 * index) & 0xFFFFFF);
+      EXPECT_EQ(masked, pixel >> 24 == 0) << "entry " << entry << " at " << x << ", " << y;
+      pixels.push_back(pixel);
     }
   }
-  return picture;
+  return pixels;
+}
+
+// The picture's pixel as an icon image holds it.
+std::uint32_t Argb(const Picture& picture, int x, int y) {
+  const std::uint32_t pixel = picture.At(x, y);
+  return pixel == Picture::kTransparent ? 0 : 0xFF000000u | pixel;
 }
 
 TEST(Xpm, ReadsColoursTransparencyAndRows) {
@@ -109,29 +123,62 @@ TEST(Xpm, TheProgramsPicturesHaveTheirSizes) {
   }
 }
 
-TEST(Ico, HoldsTheIconPictureIn16ColoursWithItsTransparency) {
+TEST(Ico, HoldsTheIconAtEverySizeAndAt32By32AsDrawnIn16Colours) {
   const Picture icon = ParseXpm(std::span<const char* const>(zbk_icon_xpm));
   const std::string ico = IcoFile(icon);
-  // Directory: an icon of one 32 x 32 image in 16 colours, 1 plane, 4 bits.
-  ASSERT_EQ(ico.size(), 6u + 16u + 40u + 64u + 32u * 16u + 32u * 4u);
-  EXPECT_EQ(ico.substr(0, 6), std::string("\0\0\1\0\1\0", 6));
-  EXPECT_EQ(ico.substr(6, 4), std::string("\x20\x20\x10\0", 4));
-  EXPECT_EQ(Read32(ico, 10), 0x00040001u);
-  EXPECT_EQ(Read32(ico, 14), ico.size() - 22);
-  const Picture back = DecodeIco(ico);
-  EXPECT_EQ(back.width, 32);
-  EXPECT_EQ(back.height, 32);
-  EXPECT_EQ(back.pixels, icon.pixels);
+  ASSERT_EQ(ico.substr(0, 6), std::string("\0\0\1\0\5\0", 6));
+  const int sizes[] = {16, 24, 32, 48, 256};
+  std::size_t end = 6 + 5 * 16;
+  for (std::size_t i = 0; i < 5; ++i) {
+    const std::size_t entry = 6 + 16 * i;
+    EXPECT_EQ(static_cast<unsigned char>(ico[entry]), sizes[i] % 256);
+    EXPECT_EQ(static_cast<unsigned char>(ico[entry + 1]), sizes[i] % 256);
+    const bool drawn = sizes[i] == 32;
+    EXPECT_EQ(ico[entry + 2], drawn ? 16 : 0);                             // colours
+    EXPECT_EQ(Read32(ico, entry + 4), drawn ? 0x00040001u : 0x00200001u);  // planes, bits
+    EXPECT_EQ(Read32(ico, entry + 12), end);  // the images one after the other
+    end += Read32(ico, entry + 8);
+  }
+  EXPECT_EQ(end, ico.size());
+
+  const std::vector<std::uint32_t> at32 = DecodeIco(ico, 2);
+  const std::vector<std::uint32_t> at256 = DecodeIco(ico, 4);
+  const std::vector<std::uint32_t> at16 = DecodeIco(ico, 0);
+  for (int y = 0; y < 256; ++y) {
+    for (int x = 0; x < 256; ++x) {
+      // Each pixel a block of 8 x 8.
+      ASSERT_EQ(at256[static_cast<std::size_t>(y * 256 + x)], Argb(icon, x / 8, y / 8));
+    }
+  }
+  for (int y = 0; y < 32; ++y) {
+    for (int x = 0; x < 32; ++x) {
+      ASSERT_EQ(at32[static_cast<std::size_t>(y * 32 + x)], Argb(icon, x, y));
+    }
+  }
+  // At half the size, four pixels in one: transparent where all four are,
+  // half opaque where two are, their colour where all four agree.
+  EXPECT_EQ(at16[0], 0u);
+  EXPECT_EQ(at16[0 * 16 + 6], 0x80000000u);         // the top of the disc: black below nothing
+  EXPECT_EQ(at16[12 * 16 + 3], Argb(icon, 6, 24));  // inside the box
 }
 
-TEST(Ico, RefusesMoreThan16Colours) {
+TEST(Ico, RefusesMoreThan16ColoursAndPicturesThatAreNotSquare) {
   Picture picture;
-  picture.width = 17;
-  picture.height = 1;
-  for (std::uint32_t i = 0; i < 17; ++i) picture.pixels.push_back(i);
-  EXPECT_THROW(IcoFile(picture), XpmError);
-  picture.pixels.back() = Picture::kTransparent;  // 16 colours and a transparent pixel
-  EXPECT_EQ(DecodeIco(IcoFile(picture)).pixels, picture.pixels);
+  picture.width = 5;
+  picture.height = 5;
+  for (std::uint32_t i = 0; i < 25; ++i) picture.pixels.push_back(i % 17);
+  const int own_size[] = {5};
+  EXPECT_THROW(IcoFile(picture, own_size), XpmError);
+  for (auto& pixel : picture.pixels) {
+    if (pixel == 16) pixel = Picture::kTransparent;  // 16 colours and a transparent pixel
+  }
+  const std::vector<std::uint32_t> back = DecodeIco(IcoFile(picture, own_size), 0);
+  for (int i = 0; i < 25; ++i) {
+    ASSERT_EQ(back[static_cast<std::size_t>(i)], Argb(picture, i % 5, i / 5));
+  }
+  picture.height = 4;
+  picture.pixels.resize(20);
+  EXPECT_THROW(IcoFile(picture, own_size), XpmError);
 }
 
 }  // namespace

@@ -21,5 +21,14 @@ TEST(KeyAction, EnterEscAndTabWorkTheWindowOnlyWithoutCtrlOrAlt) {
   EXPECT_EQ(KeyActionOf(VK_SPACE, false, false, false), KeyAction::kNone);
 }
 
+TEST(KeyAction, CtrlASelectsAllAndCtrlCCopies) {
+  EXPECT_EQ(KeyActionOf('A', false, true, false), KeyAction::kSelectAll);
+  EXPECT_EQ(KeyActionOf('C', false, true, false), KeyAction::kCopy);
+  EXPECT_EQ(KeyActionOf('C', true, true, false), KeyAction::kNone);
+  EXPECT_EQ(KeyActionOf('C', false, true, true), KeyAction::kNone);  // AltGr+C: a letter
+  EXPECT_EQ(KeyActionOf('C', false, false, false), KeyAction::kNone);
+  EXPECT_EQ(KeyActionOf('V', false, true, false), KeyAction::kNone);
+}
+
 }  // namespace
 }  // namespace zbk

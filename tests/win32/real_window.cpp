@@ -1,5 +1,6 @@
 #include "win32/real_window.h"
 
+#include "platform/win32/dpi.h"
 #include "platform/win32/wide_text.h"
 
 namespace zbk::testing {
@@ -7,6 +8,7 @@ namespace zbk::testing {
 namespace fs = std::filesystem;
 
 void RealWindowTest::SetUp() {
+  BecomeDpiAware();  // as the manifest makes Zbk.exe
   disk_ = temp_.path() / L"dysk";
   MakeFile(disk_ / L"Zdjęcia" / L"źródło.dat", 150000);
   MakeFile(disk_ / L"Zdjęcia" / L"mały.dat", 10);
@@ -47,6 +49,17 @@ bool RealWindowTest::PumpUntilClosed() {
 void RealWindowTest::Post(WPARAM key) {
   HWND focus = GetFocus();
   PostMessageW(focus != nullptr ? focus : window_->window(), WM_KEYDOWN, key, 1);
+}
+
+void RealWindowTest::PressWithCtrl(WPARAM key) {
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = 0x80;
+  SetKeyboardState(keys);
+  Post(key);
+  Pump();
+  keys[VK_CONTROL] = 0;
+  SetKeyboardState(keys);
 }
 
 void RealWindowTest::Tick() {

@@ -36,6 +36,8 @@ class RealWindowTest : public ::testing::Test {
     Post(key);
     Pump();
   }
+  // The key pressed with Ctrl held.
+  void PressWithCtrl(WPARAM key);
   void Tick();
 
   Rect Bounds(WidgetId id) const;

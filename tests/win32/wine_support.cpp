@@ -3,7 +3,9 @@
 #include <windows.h>
 #include <winioctl.h>
 
+#include <cstdlib>
 #include <stdexcept>
+#include <string>
 
 namespace zbk::testing {
 
@@ -56,6 +58,93 @@ WorkingFolderScope::WorkingFolderScope(const fs::path& folder) : before_(fs::cur
 WorkingFolderScope::~WorkingFolderScope() {
   std::error_code ignored;
   fs::current_path(before_, ignored);
+}
+
+namespace {
+
+constexpr wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
+constexpr wchar_t kLogPixels[] = L"LogPixels";
+constexpr wchar_t kDpiVariable[] = L"ZBK_TEST_DPI";
+
+// Wine's LogPixels, set for the life of the object, then restored (or
+// removed, where it was not set).
+class LogPixelsScope {
+ public:
+  explicit LogPixelsScope(DWORD dpi) {
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, kDesktopKey, 0, nullptr, 0, KEY_READ | KEY_WRITE,
+                        nullptr, &key_, nullptr) != ERROR_SUCCESS) {
+      throw std::runtime_error("cannot open the desktop settings");
+    }
+    DWORD size = sizeof before_;
+    had_ = RegQueryValueExW(key_, kLogPixels, nullptr, nullptr, reinterpret_cast<BYTE*>(&before_),
+                            &size) == ERROR_SUCCESS;
+    Set(dpi);
+  }
+  ~LogPixelsScope() {
+    if (had_) {
+      Set(before_);
+    } else {
+      RegDeleteValueW(key_, kLogPixels);
+    }
+    RegCloseKey(key_);
+  }
+  LogPixelsScope(const LogPixelsScope&) = delete;
+  LogPixelsScope& operator=(const LogPixelsScope&) = delete;
+
+ private:
+  void Set(DWORD dpi) {
+    RegSetValueExW(key_, kLogPixels, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
+  }
+
+  HKEY key_ = nullptr;
+  DWORD before_ = 0;
+  bool had_ = false;
+};
+
+}  // namespace
+
+int ExpectedDpi() {
+  wchar_t value[16] = {};
+  const DWORD length = GetEnvironmentVariableW(kDpiVariable, value, 16);
+  return length > 0 && length < 16 ? std::stoi(value) : 96;
+}
+
+DensityRun RunAtDensity(int dpi, const std::wstring& filter) {
+  wchar_t self[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  wchar_t temp[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, temp);
+  const fs::path report = fs::path(temp) / (L"zbk-density-" + std::to_wstring(dpi) + L".xml");
+  fs::remove(report);
+  std::wstring command = L"\"" + std::wstring(self) + L"\" --gtest_filter=" + filter +
+                         L" --gtest_output=xml:" + report.wstring();
+  DensityRun run;
+  {
+    const LogPixelsScope density(static_cast<DWORD>(dpi));
+    SetEnvironmentVariableW(kDpiVariable, std::to_wstring(dpi).c_str());
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    const BOOL started = CreateProcessW(self, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                        nullptr, &startup, &process);
+    SetEnvironmentVariableW(kDpiVariable, nullptr);
+    if (!started) return run;
+    DWORD code = 1;
+    if (WaitForSingleObject(process.hProcess, 120000) != WAIT_OBJECT_0) {
+      TerminateProcess(process.hProcess, 1);
+    } else {
+      GetExitCodeProcess(process.hProcess, &code);
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    run.exit_code = static_cast<int>(code);
+  }
+  // <testsuites tests="N" ...>
+  const std::string xml = fs::exists(report) ? ReadBytes(report) : std::string();
+  const std::size_t at = xml.find("tests=\"");
+  if (at != std::string::npos) run.tests = std::atoi(xml.c_str() + at + 7);
+  fs::remove(report);
+  return run;
 }
 
 }  // namespace zbk::testing

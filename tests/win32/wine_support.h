@@ -16,6 +16,20 @@ void WriteBytes(const std::filesystem::path& file, std::string_view bytes);
 std::string ReadBytes(const std::filesystem::path& file);
 
 // Makes `folder` the process's working folder until destroyed.
+// The pixel density the tests run at: 96, or what ZBK_TEST_DPI says when a
+// test has started this program again on a denser screen (RunAtDensity).
+int ExpectedDpi();
+
+// Runs the tests `filter` names (a --gtest_filter) in a new run of this
+// program, with Wine's pixel density set to `dpi` (LogPixels of the Wine
+// prefix, which each program reads as it starts) for as long as it runs;
+// the density is restored after. Its output goes to this program's.
+struct DensityRun {
+  int exit_code = -1;
+  int tests = 0;  // how many tests ran
+};
+DensityRun RunAtDensity(int dpi, const std::wstring& filter);
+
 class WorkingFolderScope {
  public:
   explicit WorkingFolderScope(const std::filesystem::path& folder);

@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "platform/win32/glyphs.h"
 #include "platform/win32/wide_text.h"
 
@@ -40,6 +42,11 @@ GlyphButton::GlyphButton(HWND parent, int id, GlyphButtonLook look, std::string_
 void GlyphButton::SetCaption(std::string_view caption) {
   caption_ = caption;
   SetWindowTextW(hwnd_, WideFromCp1250(caption).c_str());
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void GlyphButton::SetDpi(Dpi dpi) {
+  dpi_ = dpi;
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
@@ -127,9 +134,12 @@ void GlyphButton::Paint() {
   RECT face;
   GetClientRect(hwnd_, &face);
   const bool enabled = Enabled();
+  const int line = std::max(dpi_.Scale(1), 1);
   if (look_.is_default) {
-    FrameRect(dc, &face, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    InflateRect(&face, -1, -1);
+    for (int i = 0; i < line; ++i) {
+      FrameRect(dc, &face, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+      InflateRect(&face, -1, -1);
+    }
   }
   DrawFrameControl(dc, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed_ ? DFCS_PUSHED : 0));
 
@@ -141,19 +151,19 @@ void GlyphButton::Paint() {
   }
   const Picture* glyph =
       enabled || look_.disabled_glyph == nullptr ? look_.glyph : look_.disabled_glyph;
-  const int glyph_width = glyph != nullptr ? glyph->width : 0;
-  const int glyph_height = glyph != nullptr ? glyph->height : 0;
-  const int gap = glyph != nullptr && !text.empty() ? kGap : 0;
-  const int shift = pressed_ ? 1 : 0;
+  const int glyph_width = glyph != nullptr ? dpi_.Scale(glyph->width) : 0;
+  const int glyph_height = glyph != nullptr ? dpi_.Scale(glyph->height) : 0;
+  const int gap = glyph != nullptr && !text.empty() ? dpi_.Scale(kGap) : 0;
+  const int shift = pressed_ ? line : 0;
   const int width = face.right - face.left;
   const int height = face.bottom - face.top;
   int x = face.left + (width - (glyph_width + gap + extent.cx)) / 2 + shift;
   if (glyph != nullptr) {
     const int y = face.top + (height - glyph_height) / 2 + shift;
     if (enabled || look_.disabled_glyph != nullptr) {
-      PaintPicture(dc, *glyph, x, y);
+      PaintPicture(dc, *glyph, x, y, glyph_width, glyph_height);
     } else {
-      PaintDisabledPicture(dc, *glyph, x, y);
+      PaintDisabledPicture(dc, *glyph, x, y, glyph_width, glyph_height, line);
     }
     x += glyph_width + gap;
   }
@@ -162,7 +172,7 @@ void GlyphButton::Paint() {
     SetBkMode(dc, TRANSPARENT);
     if (!enabled) {
       SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
-      TextOutW(dc, x + 1, y + 1, text.c_str(), static_cast<int>(text.size()));
+      TextOutW(dc, x + line, y + line, text.c_str(), static_cast<int>(text.size()));
     }
     SetTextColor(dc, GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
     TextOutW(dc, x, y, text.c_str(), static_cast<int>(text.size()));

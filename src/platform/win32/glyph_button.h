@@ -2,7 +2,8 @@
 // that never takes the input focus: the window's Yes and Esc buttons and the
 // speed buttons AZ and X2. A click (or BM_CLICK) sends WM_COMMAND with
 // BN_CLICKED to the parent, as a standard button does; a disabled button
-// shows its disabled glyph, or its glyph embossed in grey.
+// shows its disabled glyph, or its glyph embossed in grey. Glyph, frame
+// and gaps are scaled to the screen's density.
 #pragma once
 
 #include <windows.h>
@@ -10,6 +11,7 @@
 #include <string>
 
 #include "platform/toolkit.h"
+#include "platform/win32/dpi.h"
 #include "platform/xpm/xpm_image.h"
 
 namespace zbk {
@@ -27,6 +29,7 @@ class GlyphButton : public Button {
   GlyphButton& operator=(const GlyphButton&) = delete;
 
   HWND hwnd() const { return hwnd_; }
+  void SetDpi(Dpi dpi);
 
   // Button: the caption in Windows-1250.
   std::string Caption() const override { return caption_; }
@@ -46,6 +49,7 @@ class GlyphButton : public Button {
   GlyphButtonLook look_;
   std::string caption_;
   HFONT font_ = nullptr;
+  Dpi dpi_;
   bool tracking_ = false;  // the left button went down here and is held
   bool pressed_ = false;   // drawn pushed in
 };

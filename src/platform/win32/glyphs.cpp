@@ -14,13 +14,28 @@ COLORREF ColourRef(std::uint32_t rgb) {
   return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
-void PaintShape(HDC dc, const Picture& picture, int x, int y, COLORREF colour) {
+// Paints every pixel of the picture that is not transparent, as a block of
+// the scaled size, in the colour `colour_of` gives it.
+template <typename ColourOf>
+void PaintBlocks(HDC dc, const Picture& picture, int x, int y, int width, int height,
+                 ColourOf colour_of) {
+  if (picture.width <= 0 || picture.height <= 0) return;
+  const HGDIOBJ old_brush = SelectObject(dc, GetStockObject(DC_BRUSH));
+  const COLORREF old_colour = GetDCBrushColor(dc);
   for (int row = 0; row < picture.height; ++row) {
+    const int top = y + row * height / picture.height;
+    const int bottom = y + (row + 1) * height / picture.height;
     for (int column = 0; column < picture.width; ++column) {
-      if (picture.At(column, row) == Picture::kTransparent) continue;
-      SetPixelV(dc, x + column, y + row, colour);
+      const std::uint32_t pixel = picture.At(column, row);
+      if (pixel == Picture::kTransparent) continue;
+      const int left = x + column * width / picture.width;
+      const int right = x + (column + 1) * width / picture.width;
+      SetDCBrushColor(dc, colour_of(pixel));
+      PatBlt(dc, left, top, right - left, bottom - top, PATCOPY);
     }
   }
+  SetDCBrushColor(dc, old_colour);
+  SelectObject(dc, old_brush);
 }
 
 }  // namespace
@@ -46,18 +61,17 @@ const Picture& GlyphPicture(GlyphId id) {
   return yes;
 }
 
-void PaintPicture(HDC dc, const Picture& picture, int x, int y) {
-  for (int row = 0; row < picture.height; ++row) {
-    for (int column = 0; column < picture.width; ++column) {
-      const std::uint32_t pixel = picture.At(column, row);
-      if (pixel != Picture::kTransparent) SetPixelV(dc, x + column, y + row, ColourRef(pixel));
-    }
-  }
+void PaintPicture(HDC dc, const Picture& picture, int x, int y, int width, int height) {
+  PaintBlocks(dc, picture, x, y, width, height, ColourRef);
 }
 
-void PaintDisabledPicture(HDC dc, const Picture& picture, int x, int y) {
-  PaintShape(dc, picture, x + 1, y + 1, GetSysColor(COLOR_BTNHIGHLIGHT));
-  PaintShape(dc, picture, x, y, GetSysColor(COLOR_BTNSHADOW));
+void PaintDisabledPicture(HDC dc, const Picture& picture, int x, int y, int width, int height,
+                          int offset) {
+  const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT);
+  const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
+  PaintBlocks(dc, picture, x + offset, y + offset, width, height,
+              [&](std::uint32_t) { return light; });
+  PaintBlocks(dc, picture, x, y, width, height, [&](std::uint32_t) { return shadow; });
 }
 
 }  // namespace zbk

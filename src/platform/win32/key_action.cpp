@@ -3,7 +3,13 @@
 namespace zbk {
 
 KeyAction KeyActionOf(WPARAM key, bool shift, bool control, bool alt) {
-  if (control || alt) return KeyAction::kNone;
+  if (alt) return KeyAction::kNone;
+  if (control) {
+    if (shift) return KeyAction::kNone;
+    if (key == 'A') return KeyAction::kSelectAll;
+    if (key == 'C') return KeyAction::kCopy;
+    return KeyAction::kNone;
+  }
   switch (key) {
     case VK_RETURN:
       return shift ? KeyAction::kNone : KeyAction::kDefaultButton;

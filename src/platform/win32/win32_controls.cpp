@@ -1,5 +1,7 @@
 #include "platform/win32/win32_controls.h"
 
+#include <cstring>
+
 #include "platform/win32/wide_text.h"
 
 namespace zbk {
@@ -20,6 +22,30 @@ std::string WindowText(HWND hwnd) {
   const int length = GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()));
   text.resize(static_cast<std::size_t>(std::max(length, 0)));
   return Cp1250FromWide(text);
+}
+
+bool CopyToClipboard(HWND owner, std::string_view text) {
+  const std::wstring wide = WideFromCp1250(text);
+  const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
+  const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  if (memory == nullptr) return false;
+  void* const target = GlobalLock(memory);
+  if (target == nullptr) {
+    GlobalFree(memory);
+    return false;
+  }
+  std::memcpy(target, wide.c_str(), bytes);
+  GlobalUnlock(memory);
+  if (OpenClipboard(owner) == FALSE) {
+    GlobalFree(memory);
+    return false;
+  }
+  EmptyClipboard();
+  // Once set, the clipboard owns the memory.
+  const bool set = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+  CloseClipboard();
+  if (!set) GlobalFree(memory);
+  return set;
 }
 
 Win32EditField::Win32EditField(HWND parent, int id, std::string_view text)

@@ -34,4 +34,8 @@ class Win32Panel : public Panel {
 // The text of a window, in Windows-1250.
 std::string WindowText(HWND hwnd);
 
+// Puts a Windows-1250 text on the clipboard as Unicode text; false when
+// the clipboard cannot be had.
+bool CopyToClipboard(HWND owner, std::string_view text);
+
 }  // namespace zbk

@@ -1,14 +1,13 @@
 #include "platform/win32/win32_list_box.h"
 
 #include <algorithm>
+#include <climits>
 
 #include "platform/list_order.h"
 #include "platform/win32/wide_text.h"
 
 namespace zbk {
 namespace {
-
-constexpr int kTextIndent = 2;
 
 bool RowLess(const std::string& a, const std::string& b) {
   return ListRowLess(a, b);
@@ -20,21 +19,35 @@ int Send(HWND hwnd, UINT message, WPARAM wparam = 0, LPARAM lparam = 0) {
 
 }  // namespace
 
-Win32ListBox::Win32ListBox(HWND parent, int id)
+Win32ListBox::Win32ListBox(HWND parent, int id, bool scrolls_sideways)
     : hwnd_(CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
                             WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY |
-                                LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED | LBS_NODATA,
+                                LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED | LBS_NODATA |
+                                (scrolls_sideways ? WS_HSCROLL : 0),
                             0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                            GetModuleHandleW(nullptr), nullptr)) {}
+                            GetModuleHandleW(nullptr), nullptr)),
+      scrolls_sideways_(scrolls_sideways) {}
+
+void Win32ListBox::SetMetrics(int row_height, int indent, int char_width) {
+  row_height_ = row_height;
+  indent_ = indent;
+  char_width_ = char_width;
+  Send(hwnd_, LB_SETITEMHEIGHT, 0, row_height);
+  InvalidateRect(hwnd_, nullptr, TRUE);
+  Sync();
+}
 
 void Win32ListBox::Clear() {
   rows_.clear();
+  widest_ = 0;
   count_behind_ = false;
   selection_due_.reset();
   Send(hwnd_, LB_RESETCONTENT);
+  Sync();
 }
 
 void Win32ListBox::Add(std::string_view row) {
+  widest_ = std::max(widest_, row.size());
   if (!sorted_) {
     rows_.emplace_back(row);
     count_behind_ = true;
@@ -57,6 +70,7 @@ std::string Win32ListBox::Row(int index) const {
 void Win32ListBox::Replace(int index, std::string_view row) {
   if (index < 0 || index >= Count()) return;
   Sync();
+  widest_ = std::max(widest_, row.size());
   rows_[static_cast<std::size_t>(index)] = row;
   RECT item;
   if (Send(hwnd_, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)) !=
@@ -92,6 +106,15 @@ void Win32ListBox::Focus() {
 }
 
 void Win32ListBox::Sync() const {
+  if (scrolls_sideways_) {
+    const std::size_t pixels =
+        2 * static_cast<std::size_t>(indent_) + widest_ * static_cast<std::size_t>(char_width_);
+    const int extent = static_cast<int>(std::min<std::size_t>(pixels, INT_MAX));
+    if (extent != extent_shown_) {
+      extent_shown_ = extent;
+      Send(hwnd_, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(extent));
+    }
+  }
   if (!count_behind_ && !selection_due_) return;
   // Every change at once, then one repaint.
   Send(hwnd_, WM_SETREDRAW, FALSE);
@@ -123,7 +146,7 @@ void Win32ListBox::Draw(const DRAWITEMSTRUCT& item) const {
   SetBkColor(dc, GetSysColor(back));
   SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
   const std::wstring text = valid ? WideFromCp1250(rows_[item.itemID]) : std::wstring();
-  ExtTextOutW(dc, area.left + kTextIndent, area.top, ETO_OPAQUE | ETO_CLIPPED, &area, text.c_str(),
+  ExtTextOutW(dc, area.left + indent_, area.top, ETO_OPAQUE | ETO_CLIPPED, &area, text.c_str(),
               static_cast<UINT>(text.size()), nullptr);
   if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(dc, &area);
 }

@@ -3,7 +3,10 @@
 // that hundreds of thousands of rows cost no more than their text. Sorted
 // order is the program's own, switched on and off at any time. Rows appended
 // in unsorted order and a newly selected row reach the Windows control in
-// one step, painted once, before the next messages are processed.
+// one step, painted once, before the next messages are processed. A list
+// that scrolls sideways is as wide as its longest row: rows are fixed-pitch,
+// so that is the most characters any row has had, times one character's
+// width.
 #pragma once
 
 #include <windows.h>
@@ -18,7 +21,7 @@ namespace zbk {
 
 class Win32ListBox : public ListBox {
  public:
-  Win32ListBox(HWND parent, int id);
+  Win32ListBox(HWND parent, int id, bool scrolls_sideways);
   Win32ListBox(const Win32ListBox&) = delete;
   Win32ListBox& operator=(const Win32ListBox&) = delete;
 
@@ -36,8 +39,13 @@ class Win32ListBox : public ListBox {
   bool Sorted() const override { return sorted_; }
   void Focus() override;
 
-  // Gives the Windows control the rows appended and the row selected since
-  // the last time.
+  // In screen pixels: the height of a row, the space before its text and
+  // the width of one character of the (fixed-pitch) font.
+  void SetMetrics(int row_height, int indent, int char_width);
+  int RowHeight() const { return row_height_; }
+
+  // Gives the Windows control the rows appended, the row selected and the
+  // width of the longest row since the last time.
   void Sync() const;
   // WM_DRAWITEM for this list box.
   void Draw(const DRAWITEMSTRUCT& item) const;
@@ -46,6 +54,12 @@ class Win32ListBox : public ListBox {
   HWND hwnd_;
   std::vector<std::string> rows_;
   bool sorted_ = false;
+  bool scrolls_sideways_;
+  int row_height_ = 0;
+  int indent_ = 0;
+  int char_width_ = 0;
+  std::size_t widest_ = 0;                    // the most characters of any row since the last Clear
+  mutable int extent_shown_ = 0;              // the horizontal extent the control has
   mutable bool count_behind_ = false;         // rows_ holds rows the control does not count yet
   mutable std::optional<int> selection_due_;  // selected here, not yet in the control
 };

@@ -1,5 +1,6 @@
-// The message loop of the window: dialog keys, the focus handlers, delivery
-// of every event to the handlers, and closing once no handler runs.
+// The message loop of the window: dialog keys and the editing keys, the
+// focus handlers, delivery of every event to the handlers, and closing once
+// no handler runs.
 #include <exception>
 
 #include "platform/win32/key_action.h"
@@ -83,8 +84,27 @@ bool Win32Toolkit::HandleKey(const MSG& msg) {
     case KeyAction::kPreviousControl:
       MoveFocusByTab(false);
       return true;
+    case KeyAction::kSelectAll:
+      if (msg.hwnd != e_->hwnd()) return false;
+      SendMessageW(e_->hwnd(), EM_SETSEL, 0, -1);
+      return true;
+    case KeyAction::kCopy:
+      if (msg.hwnd == li_->hwnd()) {
+        CopySelectedRow(*li_);
+        return true;
+      }
+      if (msg.hwnd == l_->hwnd()) {
+        CopySelectedRow(*l_);
+        return true;
+      }
+      return false;  // the query field copies its own selection
   }
   return false;
+}
+
+void Win32Toolkit::CopySelectedRow(const Win32ListBox& list) {
+  const int selected = list.Selected();
+  if (selected >= 0) CopyToClipboard(window_, list.Row(selected));
 }
 
 void Win32Toolkit::MoveFocusByTab(bool forward) {

@@ -3,9 +3,12 @@
 #include <commctrl.h>
 
 #include <stdexcept>
+#include <tuple>
+#include "app/help_text.h"
 
 #include "platform/win32/glyphs.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/window_font.h"
 #include "text/literal.h"
 
 namespace zbk {
@@ -15,6 +18,11 @@ constexpr wchar_t kClassName[] = L"ZbkMainWindow";
 constexpr int kIconResource = 1;  // the program file's icon (zbk.rc)
 
 enum ControlId : int { kIdLi = 100, kIdL, kIdYes, kIdEsc, kIdE, kIdAZ, kIdX2, kIdPa };
+
+// The window's designed size, and the space before the text of a list row.
+constexpr int kDesignedWidth = 500;
+constexpr int kDesignedHeight = 135;
+constexpr int kTextIndent = 2;
 
 constexpr std::string_view kYesCaption = "Analizuj"_cp;
 constexpr std::string_view kEscCaption = "Wyjdź"_cp;
@@ -47,13 +55,16 @@ Win32Toolkit::Win32Toolkit() {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
   RegisterClassOnce();
-  font_ = CreateFontW(-16, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, EASTEUROPE_CHARSET,
-                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                      FIXED_PITCH | FF_MODERN, L"Consolas");
-  // The designed size; FCreat replaces it.
-  window_ = CreateWindowExW(0, kClassName, L"", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 500,
-                            135, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  window_ = CreateWindowExW(0, kClassName, L"", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0,
+                            kDesignedWidth, kDesignedHeight, nullptr, nullptr,
+                            GetModuleHandleW(nullptr), nullptr);
   if (window_ == nullptr) throw std::runtime_error("the main window cannot be created");
+  // The designed size at the window's density; FCreat replaces it.
+  dpi_ = WindowDpi(window_);
+  SetWindowPos(window_, nullptr, 0, 0, dpi_.Scale(kDesignedWidth), dpi_.Scale(kDesignedHeight),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  pan_width_ = dpi_.Scale(kDesignedPanWidth);
+  pan_height_ = dpi_.Scale(kDesignedPanHeight);
   SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32Toolkit::Procedure));
   RECT client;
@@ -61,7 +72,7 @@ Win32Toolkit::Win32Toolkit() {
   client_width_ = client.right;
   client_height_ = client.bottom;
   CreateWidgets();
-  PlaceWidgets();
+  ApplyDpi(dpi_);
 }
 
 Win32Toolkit::~Win32Toolkit() {
@@ -71,11 +82,14 @@ Win32Toolkit::~Win32Toolkit() {
     DestroyWindow(window_);
   }
   if (font_ != nullptr) DeleteObject(font_);
+  for (const HICON icon : {small_icon_, big_icon_}) {
+    if (icon != nullptr) DestroyIcon(icon);
+  }
 }
 
 void Win32Toolkit::CreateWidgets() {
-  li_ = std::make_unique<Win32ListBox>(window_, kIdLi);
-  l_ = std::make_unique<Win32ListBox>(window_, kIdL);
+  li_ = std::make_unique<Win32ListBox>(window_, kIdLi, false);
+  l_ = std::make_unique<Win32ListBox>(window_, kIdL, true);
   yes_ = std::make_unique<GlyphButton>(
       window_, kIdYes, GlyphButtonLook{&GlyphPicture(GlyphId::kYes), nullptr, true}, kYesCaption);
   esc_ = std::make_unique<GlyphButton>(
@@ -88,20 +102,66 @@ void Win32Toolkit::CreateWidgets() {
       window_, kIdX2,
       GlyphButtonLook{&GlyphPicture(GlyphId::kX2), &GlyphPicture(GlyphId::kX2Disabled), false}, "");
   pa_ = std::make_unique<Win32Panel>(window_, kIdPa, " Pa");
-  for (const WidgetId id : {WidgetId::kLi, WidgetId::kL, WidgetId::kYes, WidgetId::kEsc,
-                            WidgetId::kE, WidgetId::kAZ, WidgetId::kX2, WidgetId::kPa}) {
-    SendMessageW(ControlWindow(id), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-  }
-  SendMessageW(li_->hwnd(), LB_SETITEMHEIGHT, 0, kListRowHeight);
-  SendMessageW(l_->hwnd(), LB_SETITEMHEIGHT, 0, kListRowHeight);
 
   tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
                               CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
                               GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(tooltips_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   AddTooltip(az_->hwnd(), kAZHint);
   AddTooltip(x2_->hwnd(), kX2Hint);
+}
+
+void Win32Toolkit::ApplyDpi(Dpi dpi) {
+  dpi_ = dpi;
+  PlaceWidgets();
+  for (GlyphButton* button : {yes_.get(), esc_.get(), az_.get(), x2_.get()}) button->SetDpi(dpi);
+
+  // The font for the room a drive row has in Li at this density, with or
+  // without a scroll bar beside the rows.
+  const int row_height = dpi.ScaleRow(kListRowHeight);
+  const int indent = dpi.Scale(kTextIndent);
+  RECT inside;
+  GetClientRect(li_->hwnd(), &inside);
+  int row_width = inside.right - 2 * indent;
+  if ((GetWindowLongW(li_->hwnd(), GWL_STYLE) & WS_VSCROLL) != 0) {
+    row_width += GetSystemMetrics(SM_CXVSCROLL);
+  }
+  const HFONT font = CreateWindowFont(dpi, row_width, row_height);
+  for (const WidgetId id : {WidgetId::kLi, WidgetId::kL, WidgetId::kYes, WidgetId::kEsc,
+                            WidgetId::kE, WidgetId::kAZ, WidgetId::kX2, WidgetId::kPa}) {
+    SendMessageW(ControlWindow(id), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  }
+  SendMessageW(tooltips_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  if (font_ != nullptr) DeleteObject(font_);
+  font_ = font;
+
+  // The font is fixed-pitch: one character's width is a drive row's, by 44.
+  const std::wstring row = WideFromCp1250(kDriveListHeader);
+  const HDC screen = GetDC(nullptr);
+  const HGDIOBJ old = SelectObject(screen, font_);
+  SIZE extent{};
+  GetTextExtentPoint32W(screen, row.c_str(), static_cast<int>(row.size()), &extent);
+  SelectObject(screen, old);
+  ReleaseDC(nullptr, screen);
+  const int length = static_cast<int>(row.size());
+  const int char_width = (extent.cx + length - 1) / length;
+  li_->SetMetrics(row_height, indent, char_width);
+  l_->SetMetrics(row_height, indent, char_width);
+
+  // The icons of the title bar and of Alt+Tab, from the program file's at
+  // the sizes of this density.
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  for (const auto& [which, size, icon] :
+       {std::tuple{ICON_SMALL, 16, &small_icon_}, std::tuple{ICON_BIG, 32, &big_icon_}}) {
+    const auto loaded =
+        static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON,
+                                      dpi.Scale(size), dpi.Scale(size), LR_DEFAULTCOLOR));
+    if (loaded == nullptr) continue;
+    SendMessageW(window_, WM_SETICON, which, reinterpret_cast<LPARAM>(loaded));
+    if (*icon != nullptr) DestroyIcon(*icon);
+    *icon = loaded;
+  }
+  InvalidateRect(window_, nullptr, TRUE);
 }
 
 void Win32Toolkit::AddTooltip(HWND tool, std::string_view text) {
@@ -165,7 +225,7 @@ LRESULT Win32Toolkit::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       OnCommand(LOWORD(wparam), HIWORD(wparam));
       return 0;
     case WM_MEASUREITEM:
-      reinterpret_cast<MEASUREITEMSTRUCT*>(lparam)->itemHeight = kListRowHeight;
+      reinterpret_cast<MEASUREITEMSTRUCT*>(lparam)->itemHeight = dpi_.ScaleRow(kListRowHeight);
       return TRUE;
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
@@ -179,6 +239,16 @@ LRESULT Win32Toolkit::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_PAINT:
       PaintPanel();
       return 0;
+    case WM_DPICHANGED: {
+      // Moved to a monitor of another density: laid out anew at the new
+      // density, in the place the system suggests.
+      ApplyDpi(Dpi{LOWORD(wparam)});
+      const RECT& suggested = *reinterpret_cast<const RECT*>(lparam);
+      SetWindowPos(window_, nullptr, suggested.left, suggested.top,
+                   suggested.right - suggested.left, suggested.bottom - suggested.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
     case WM_SETCURSOR: {
       const auto over = reinterpret_cast<HWND>(wparam);
       if (LOWORD(lparam) == HTCLIENT && (over == li_->hwnd() || over == az_->hwnd())) {
@@ -261,7 +331,7 @@ void Win32Toolkit::OnResize(int client_width, int client_height) {
 void Win32Toolkit::PlaceWidgets() {
   if (pa_ == nullptr) return;  // still being created
   for (const auto& widget : kLayout) {
-    const Rect r = Place(widget.id, pan_width_, pan_height_);
+    const Rect r = ScaledPlace(widget.id, pan_width_, pan_height_, dpi_);
     MoveWindow(ControlWindow(widget.id), r.left, r.top, std::max(r.width, 0), std::max(r.height, 0),
                TRUE);
   }
@@ -280,8 +350,12 @@ void Win32Toolkit::SetCaption(std::string_view caption) {
   SetWindowTextW(window_, WideFromCp1250(caption).c_str());
 }
 
+// The core's pixels are the layout's: positions and the screen's width
+// scaled as they are; the window's width and height through its client
+// area, so that a Pan of 587 pixels is exactly 587 scaled, whatever the
+// frame measures.
 int Win32Toolkit::ScreenWidth() const {
-  return GetSystemMetrics(SM_CXSCREEN);
+  return dpi_.Unscale(GetSystemMetrics(SM_CXSCREEN));
 }
 
 void Win32Toolkit::SetBounds(int left, int top, int width, int height) {
@@ -291,48 +365,59 @@ void Win32Toolkit::SetBounds(int left, int top, int width, int height) {
 void Win32Toolkit::SetLeft(int left) {
   RECT r;
   GetWindowRect(window_, &r);
-  SetBounds(left, r.top, r.right - r.left, r.bottom - r.top);
+  SetBounds(dpi_.Scale(left), r.top, r.right - r.left, r.bottom - r.top);
 }
 
 void Win32Toolkit::SetTop(int top) {
   RECT r;
   GetWindowRect(window_, &r);
-  SetBounds(r.left, top, r.right - r.left, r.bottom - r.top);
+  SetBounds(r.left, dpi_.Scale(top), r.right - r.left, r.bottom - r.top);
 }
 
 void Win32Toolkit::SetWidth(int width) {
   RECT r;
   GetWindowRect(window_, &r);
-  SetBounds(r.left, r.top, width, r.bottom - r.top);
+  RECT client;
+  GetClientRect(window_, &client);
+  const int frame = r.right - r.left - client.right;
+  SetBounds(r.left, r.top, dpi_.Scale(width - dpi_.Unscale(frame)) + frame, r.bottom - r.top);
 }
 
 int Win32Toolkit::Height() const {
   RECT r;
   GetWindowRect(window_, &r);
-  return r.bottom - r.top;
+  RECT client;
+  GetClientRect(window_, &client);
+  return dpi_.Unscale(client.bottom) + dpi_.Unscale(r.bottom - r.top - client.bottom);
 }
 
 void Win32Toolkit::SetHeight(int height) {
   RECT r;
   GetWindowRect(window_, &r);
-  SetBounds(r.left, r.top, r.right - r.left, height);
+  RECT client;
+  GetClientRect(window_, &client);
+  const int frame = r.bottom - r.top - client.bottom;
+  SetBounds(r.left, r.top, r.right - r.left, dpi_.Scale(height - dpi_.Unscale(frame)) + frame);
 }
 
 int Win32Toolkit::ClientWidth() const {
   RECT r;
   GetClientRect(window_, &r);
-  return r.right;
+  return dpi_.Unscale(r.right);
 }
 
 int Win32Toolkit::ClientHeight() const {
   RECT r;
   GetClientRect(window_, &r);
-  return r.bottom;
+  return dpi_.Unscale(r.bottom);
 }
 
 void Win32Toolkit::SetPanelSize(int width, int height) {
-  pan_width_ = width;
-  pan_height_ = height;
+  // The client area's size makes Pan fill it to the last screen pixel.
+  RECT client;
+  GetClientRect(window_, &client);
+  pan_width_ = width == dpi_.Unscale(client.right) ? client.right : dpi_.Scale(width);
+  pan_height_ = height == dpi_.Unscale(client.bottom) ? client.bottom : dpi_.Scale(height);
   PlaceWidgets();
 }
 

@@ -1,11 +1,18 @@
 // The window in native Win32 controls: the main window Fo with the list
 // boxes Li and L, the buttons Yes and Esc, the query field E, the speed
 // buttons AZ and X2 with their tooltips, the status line Pa and the timer
-// Ti, all in the font Consolas bold. Widgets stand where the layout places
-// them on the panel Pan, which fills the client area. The message loop
-// handles Tab, Enter and Esc as a dialog does. Every event reaches the
-// handlers through Deliver(); a window closed while a handler runs closes
-// once the outermost handler has returned.
+// Ti, all in the window's font (Consolas bold, or what fits in its place).
+// Widgets stand where the layout places them on the panel Pan, which fills
+// the client area. The message loop handles Tab, Enter and Esc as a dialog
+// does, Ctrl+A in the query field and Ctrl+C in the lists. Every event
+// reaches the handlers through Deliver(); a window closed while a handler
+// runs closes once the outermost handler has returned.
+//
+// The layout is designed for 96 pixels per inch. On a denser screen every
+// pixel number of it is scaled by DPI/96; the core still sees the designed
+// pixels (the window's sizes, the screen's width, Pan), converted here, so
+// that its Pan of 587 pixels is 587 scaled on the screen. A window moved to
+// a monitor of another density lays itself out anew.
 #pragma once
 
 #include <windows.h>
@@ -16,6 +23,7 @@
 
 #include "app/layout.h"
 #include "platform/toolkit.h"
+#include "platform/win32/dpi.h"
 #include "platform/win32/glyph_button.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_list_box.h"
@@ -48,14 +56,15 @@ class Win32Toolkit : public MainWindow, public ErrorReport {
   HWND tooltips() const { return tooltips_; }
   bool closed() const { return closed_; }
   std::optional<Control> focus() const { return focus_; }
-  int PanelWidth() const { return pan_width_; }
+  Dpi dpi() const { return dpi_; }
+  HFONT font() const { return font_; }
   Win32ListBox& li() { return *li_; }
   Win32ListBox& l() { return *l_; }
   GlyphButton& yes() { return *yes_; }
   Win32EditField& e() { return *e_; }
   Win32Panel& pa() { return *pa_; }
 
-  // MainWindow
+  // MainWindow, in the layout's pixels
   void SetCaption(std::string_view caption) override;
   int ScreenWidth() const override;
   void SetLeft(int left) override;
@@ -66,7 +75,7 @@ class Win32Toolkit : public MainWindow, public ErrorReport {
   int ClientWidth() const override;
   int ClientHeight() const override;
   void SetPanelSize(int width, int height) override;
-  int PanelHeight() const override { return pan_height_; }
+  int PanelHeight() const override { return dpi_.Unscale(pan_height_); }
   void ProcessMessages() override;
   void Close() override;
 
@@ -80,6 +89,8 @@ class Win32Toolkit : public MainWindow, public ErrorReport {
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
   void CreateWidgets();
+  void ApplyDpi(Dpi dpi);
+  void CopySelectedRow(const Win32ListBox& list);
   void AddTooltip(HWND tool, std::string_view text);
   void OnCommand(int id, int code);
   void OnResize(int client_width, int client_height);
@@ -96,6 +107,8 @@ class Win32Toolkit : public MainWindow, public ErrorReport {
 
   HWND window_ = nullptr;
   HFONT font_ = nullptr;
+  HICON small_icon_ = nullptr;
+  HICON big_icon_ = nullptr;
   HWND tooltips_ = nullptr;
   std::unique_ptr<Win32ListBox> li_;
   std::unique_ptr<Win32ListBox> l_;
@@ -106,6 +119,8 @@ class Win32Toolkit : public MainWindow, public ErrorReport {
   std::unique_ptr<GlyphButton> x2_;
   std::unique_ptr<Win32Panel> pa_;
 
+  // In screen pixels.
+  Dpi dpi_;
   int client_width_ = 0;
   int client_height_ = 0;
   int pan_width_ = kDesignedPanWidth;

@@ -27,13 +27,93 @@ std::uint32_t RowBytes(int width, int bits) {
   return static_cast<std::uint32_t>((width * bits + 31) / 32 * 4);
 }
 
-}  // namespace
+// Pixels as an image holds them: 0xAARRGGBB, alpha 0 where transparent.
+using Argb = std::vector<std::uint32_t>;
 
-std::string IcoFile(const Picture& picture) {
-  const int w = picture.width;
-  const int h = picture.height;
-  if (w <= 0 || h <= 0 || w > 256 || h > 256) throw XpmError("icon: size out of range");
+// The picture at `size` x `size`: each new pixel is the area-weighted mean
+// of the picture's pixels under it, colours weighted by their opacity.
+Argb Resample(const Picture& picture, int size) {
+  const int n = picture.width;  // square
+  Argb out;
+  out.reserve(static_cast<std::size_t>(size) * static_cast<std::size_t>(size));
+  // In units of 1/(n*size) of the picture: a new pixel spans n, an old one size.
+  const auto overlap = [&](int new_index, int old_index) {
+    const int from = std::max(new_index * n, old_index * size);
+    const int to = std::min((new_index + 1) * n, (old_index + 1) * size);
+    return std::max(to - from, 0);
+  };
+  for (int y = 0; y < size; ++y) {
+    for (int x = 0; x < size; ++x) {
+      std::uint64_t alpha = 0;
+      std::uint64_t red = 0;
+      std::uint64_t green = 0;
+      std::uint64_t blue = 0;
+      for (int oy = y * n / size; oy < n && oy * size < (y + 1) * n; ++oy) {
+        for (int ox = x * n / size; ox < n && ox * size < (x + 1) * n; ++ox) {
+          const std::uint32_t pixel = picture.At(ox, oy);
+          if (pixel == Picture::kTransparent) continue;
+          const auto weight = static_cast<std::uint64_t>(overlap(x, ox) * overlap(y, oy));
+          alpha += weight;
+          red += weight * ((pixel >> 16) & 0xFF);
+          green += weight * ((pixel >> 8) & 0xFF);
+          blue += weight * (pixel & 0xFF);
+        }
+      }
+      if (alpha == 0) {
+        out.push_back(0);
+        continue;
+      }
+      const auto area = static_cast<std::uint64_t>(n) * static_cast<std::uint64_t>(n);
+      const auto mean = [&](std::uint64_t sum) {
+        return static_cast<std::uint32_t>((sum + alpha / 2) / alpha);
+      };
+      const auto a = static_cast<std::uint32_t>((255 * alpha + area / 2) / area);
+      out.push_back(a << 24 | mean(red) << 16 | mean(green) << 8 | mean(blue));
+    }
+  }
+  return out;
+}
 
+// One image: its bits per pixel, its BITMAPINFOHEADER and what follows it.
+struct Image {
+  int size;
+  int bits;
+  std::string data;
+};
+
+void PutInfoHeader(std::string& out, int size, int bits, std::uint32_t pixel_bytes,
+                   std::uint32_t colours) {
+  // The height counts the colour image and the mask.
+  Put32(out, kInfoHeaderSize);
+  Put32(out, static_cast<std::uint32_t>(size));
+  Put32(out, 2 * static_cast<std::uint32_t>(size));
+  Put16(out, 1);
+  Put16(out, static_cast<std::uint32_t>(bits));
+  Put32(out, 0);  // no compression
+  Put32(out, pixel_bytes);
+  Put32(out, 0);
+  Put32(out, 0);
+  Put32(out, colours);
+  Put32(out, 0);
+}
+
+// The mask rows, from the bottom up: a set bit where `transparent`.
+template <typename Transparent>
+void PutMask(std::string& out, int size, Transparent transparent) {
+  const std::uint32_t mask_row = RowBytes(size, 1);
+  for (int y = size - 1; y >= 0; --y) {
+    std::string row(mask_row, '\0');
+    for (int x = 0; x < size; ++x) {
+      if (!transparent(x, y)) continue;
+      auto& byte = row[static_cast<std::size_t>(x / 8)];
+      byte = static_cast<char>(byte | (0x80 >> (x % 8)));
+    }
+    out += row;
+  }
+}
+
+Image SixteenColourImage(const Picture& picture) {
+  const int size = picture.width;
   // The palette: the picture's colours in order of first use; transparent
   // pixels take index 0 under a set mask bit.
   std::vector<std::uint32_t> palette;
@@ -50,64 +130,81 @@ std::string IcoFile(const Picture& picture) {
                                  palette.begin());
   };
 
-  const std::uint32_t colour_row = RowBytes(w, 4);
-  const std::uint32_t mask_row = RowBytes(w, 1);
-  const auto height = static_cast<std::uint32_t>(h);
-  const std::uint32_t image_size =
-      kInfoHeaderSize + 4 * kPaletteSize + (colour_row + mask_row) * height;
-
-  std::string out;
-  // The directory and its one entry.
-  Put16(out, 0);
-  Put16(out, 1);  // an icon
-  Put16(out, 1);  // one image
-  out.push_back(static_cast<char>(w == 256 ? 0 : w));
-  out.push_back(static_cast<char>(h == 256 ? 0 : h));
-  out.push_back(static_cast<char>(kPaletteSize));
-  out.push_back(0);
-  Put16(out, 1);  // planes
-  Put16(out, 4);  // bits per pixel
-  Put32(out, image_size);
-  Put32(out, kDirectorySize + kEntrySize);
-
-  // BITMAPINFOHEADER: the height counts the colour image and the mask.
-  Put32(out, kInfoHeaderSize);
-  Put32(out, static_cast<std::uint32_t>(w));
-  Put32(out, 2 * height);
-  Put16(out, 1);
-  Put16(out, 4);
-  Put32(out, 0);  // no compression
-  Put32(out, (colour_row + mask_row) * height);
-  Put32(out, 0);
-  Put32(out, 0);
-  Put32(out, static_cast<std::uint32_t>(kPaletteSize));
-  Put32(out, 0);
+  const std::uint32_t colour_row = RowBytes(size, 4);
+  const std::uint32_t mask_row = RowBytes(size, 1);
+  const auto rows = static_cast<std::uint32_t>(size);
+  Image image{size, 4, {}};
+  std::string& out = image.data;
+  PutInfoHeader(out, size, 4, (colour_row + mask_row) * rows,
+                static_cast<std::uint32_t>(kPaletteSize));
   for (const std::uint32_t rgb : palette) {  // blue, green, red, unused
     out.push_back(static_cast<char>(rgb & 0xFF));
     out.push_back(static_cast<char>((rgb >> 8) & 0xFF));
     out.push_back(static_cast<char>((rgb >> 16) & 0xFF));
     out.push_back(0);
   }
-
   // Colour rows, then mask rows, each from the bottom up.
-  for (int y = h - 1; y >= 0; --y) {
+  for (int y = size - 1; y >= 0; --y) {
     std::string row(colour_row, '\0');
-    for (int x = 0; x < w; ++x) {
+    for (int x = 0; x < size; ++x) {
       const unsigned index = index_of(picture.At(x, y));
       auto& byte = row[static_cast<std::size_t>(x / 2)];
       byte = static_cast<char>(byte | (x % 2 == 0 ? index << 4 : index));
     }
     out += row;
   }
-  for (int y = h - 1; y >= 0; --y) {
-    std::string row(mask_row, '\0');
-    for (int x = 0; x < w; ++x) {
-      if (picture.At(x, y) != Picture::kTransparent) continue;
-      auto& byte = row[static_cast<std::size_t>(x / 8)];
-      byte = static_cast<char>(byte | (0x80 >> (x % 8)));
-    }
-    out += row;
+  PutMask(out, size, [&](int x, int y) { return picture.At(x, y) == Picture::kTransparent; });
+  return image;
+}
+
+Image TrueColourImage(const Picture& picture, int size) {
+  const Argb pixels = Resample(picture, size);
+  const auto at = [&](int x, int y) {
+    return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(size) +
+                  static_cast<std::size_t>(x)];
+  };
+  const auto rows = static_cast<std::uint32_t>(size);
+  Image image{size, 32, {}};
+  std::string& out = image.data;
+  PutInfoHeader(out, size, 32, (RowBytes(size, 32) + RowBytes(size, 1)) * rows, 0);
+  for (int y = size - 1; y >= 0; --y) {
+    for (int x = 0; x < size; ++x) Put32(out, at(x, y));  // blue, green, red, alpha
   }
+  PutMask(out, size, [&](int x, int y) { return at(x, y) >> 24 == 0; });
+  return image;
+}
+
+}  // namespace
+
+std::string IcoFile(const Picture& picture, std::span<const int> sizes) {
+  if (picture.width <= 0 || picture.width != picture.height) {
+    throw XpmError("icon: the picture is not square");
+  }
+  std::vector<Image> images;
+  for (const int size : sizes) {
+    if (size <= 0 || size > 256) throw XpmError("icon: size out of range");
+    images.push_back(size == picture.width ? SixteenColourImage(picture)
+                                           : TrueColourImage(picture, size));
+  }
+
+  std::string out;
+  Put16(out, 0);
+  Put16(out, 1);  // an icon
+  Put16(out, static_cast<std::uint32_t>(images.size()));
+  auto offset = static_cast<std::uint32_t>(kDirectorySize + kEntrySize * images.size());
+  for (const Image& image : images) {
+    const auto side = static_cast<char>(image.size == 256 ? 0 : image.size);
+    out.push_back(side);
+    out.push_back(side);
+    out.push_back(static_cast<char>(image.bits == 4 ? kPaletteSize : 0));
+    out.push_back(0);
+    Put16(out, 1);  // planes
+    Put16(out, static_cast<std::uint32_t>(image.bits));
+    Put32(out, static_cast<std::uint32_t>(image.data.size()));
+    Put32(out, offset);
+    offset += static_cast<std::uint32_t>(image.data.size());
+  }
+  for (const Image& image : images) out += image.data;
   return out;
 }
 
