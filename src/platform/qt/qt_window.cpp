@@ -47,6 +47,7 @@ QtWindow::QtWindow() : outer_width_(kDesignedPanWidth) {
   li_ = new ListView(pan_);
   li_->viewport()->setCursor(Qt::PointingHandCursor);
   l_ = new ListView(pan_);
+  l_->SetScrollsSideways(true);
   yes_ = PushButton(pan_, QStyle::SP_DialogYesButton, "Analizuj"_cp);
   yes_->setDefault(true);
   esc_ = PushButton(pan_, QStyle::SP_DialogCancelButton, "Wyjdź"_cp);
