@@ -26,10 +26,7 @@ int main(int argc, char** argv) {
   const QImage large =
       picture.convertToFormat(QImage::Format_ARGB32)
           .scaled(side * factor, side * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-  const QImage icon =
-      large.width() == size
-          ? large
-          : large.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  const QImage icon = large.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   if (!icon.save(QString::fromLocal8Bit(argv[3]), "png")) {
     std::fprintf(stderr, "zbk-png-icon: cannot write %s\n", argv[3]);
     return 1;
