@@ -1,6 +1,7 @@
 # Helpers for the scripts: make sure Debian packages are installed.
 # ensure_packages PKG...: installs the missing ones with apt-get when run as
-# root; otherwise prints the apt-get line to run and stops.
+# root, saying which, with apt-get's own output in a log that is shown only
+# when it fails; otherwise prints the apt-get line to run and stops.
 
 ensure_packages() {
   local missing=()
@@ -12,12 +13,21 @@ ensure_packages() {
   done
   [ ${#missing[@]} -eq 0 ] && return 0
   if [ "$(id -u)" -eq 0 ]; then
-    echo "Installing: ${missing[*]}" >&2
+    echo "Installing with apt-get: ${missing[*]}" >&2
+    local log
+    log=$(mktemp)
     export DEBIAN_FRONTEND=noninteractive
-    apt-get update -q >&2
-    apt-get install -y -q --no-install-recommends "${missing[@]}" >&2
+    if apt-get -o DPkg::Lock::Timeout=600 update -q >"$log" 2>&1 &&
+      apt-get -o DPkg::Lock::Timeout=600 install -y -q --no-install-recommends "${missing[@]}" \
+        >>"$log" 2>&1; then
+      rm -f "$log"
+      return 0
+    fi
+    tail -n 20 "$log" >&2
+    echo "apt-get failed; its whole output: $log" >&2
+    exit 1
   else
-    echo "Missing packages. Run as root:" >&2
+    echo "Missing packages. Run as root (or with sudo):" >&2
     echo "  apt-get install -y ${missing[*]}" >&2
     exit 1
   fi
@@ -29,8 +39,15 @@ CORE_PACKAGES=(cmake make g++ libgtest-dev)
 # What the desktop program needs to build and to show its window: Qt 6
 # Widgets (with QTest and the offscreen platform) and its font.
 QT_PACKAGES=(qt6-base-dev fonts-dejavu-core)
-# To run the window where there is no display.
+# To run the window where there is no display, and to take a screenshot of
+# it there.
 HEADLESS_DISPLAY_PACKAGES=(xvfb xauth)
+SCREENSHOT_PACKAGES=(imagemagick)
+
+# Building the Debian package (cpack: dpkg-shlibdeps finds the libraries,
+# with file and objdump) and checking what it carries (the validators of
+# the menu entry and of the AppStream description).
+DEB_PACKAGES=(dpkg-dev file binutils desktop-file-utils appstream)
 
 # Building the Windows program Zbk.exe: the MinGW-w64 cross compiler.
 WINDOWS_BUILD_PACKAGES=(g++-mingw-w64-x86-64-posix)

@@ -34,6 +34,25 @@ class KeysSuite : public QObject {
     QCOMPARE(rig.YesCaption(), "Analizuj");
   }
 
+  void enteringTheQueryFieldByKeySelectsItsTextSoTypingReplacesIt() {
+    DriveTable drives;
+    WindowRig rig(drives);
+    rig.Start();
+    QLineEdit& e = rig.toolkit.window().e();
+    rig.Key(Qt::Key_Tab);
+    rig.Key(Qt::Key_Tab);
+    QCOMPARE(e.selectedText(), e.text());
+    rig.Type(QStringLiteral("lato"));
+    QCOMPARE(e.text(), QStringLiteral("lato"));
+    // The action button's Zmień moves there too.
+    rig.Key(Qt::Key_Tab);
+    rig.Key(Qt::Key_Tab);
+    rig.Key(Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), &e);
+    rig.Type(QStringLiteral("foto"));
+    QCOMPARE(e.text(), QStringLiteral("foto"));
+  }
+
   void buttonsAndPanelsTakeNoFocus() {
     DriveTable drives;
     WindowRig rig(drives);

@@ -61,7 +61,7 @@ class LayoutSuite : public QObject {
     WindowRig rig(drives);
     rig.Start();
     QtWindow& window = rig.toolkit.window();
-    const int w = window.width() - 300;
+    const int w = window.width() - 150;
     window.resize(w, 400);
     QTRY_COMPARE(window.width(), w);
     QCOMPARE(window.pan().geometry(), At(0, 0, w, 400));
@@ -71,6 +71,29 @@ class LayoutSuite : public QObject {
     QCOMPARE(window.e().geometry(), At(205, 339, w - 270, 27));
     QCOMPARE(window.x2().geometry(), At(w - 30, 340, 25, 25));
     QCOMPARE(window.pa().geometry(), At(5, 370, w - 10, 25));
+  }
+
+  void theWindowGoesNoSmallerThanKeepsEverythingUsable() {
+    DriveTable drives;
+    WindowRig rig(drives);
+    rig.Start();
+    QtWindow& window = rig.toolkit.window();
+    window.resize(300, 100);
+    QTRY_COMPARE(window.size(), window.minimumSize());
+    QVERIFY(window.li().viewport()->height() >= 5 * 19);
+    QVERIFY(window.l().viewport()->width() >=
+            20 * window.l().fontMetrics().horizontalAdvance(QLatin1Char('0')));
+    const QRect pan = window.pan().rect();
+    QWidget* const bottom_row[] = {&window.yes(), &window.esc(), &window.e(), &window.az(),
+                                   &window.x2()};
+    for (QWidget* widget : bottom_row) {
+      QVERIFY(pan.contains(widget->geometry()));
+      QVERIFY(widget->geometry().top() > window.l().geometry().bottom());
+      QVERIFY(widget->geometry().bottom() < window.pa().geometry().top());
+    }
+    QVERIFY(window.e().geometry().right() < window.az().geometry().left());
+    QVERIFY(window.e().width() >= 300);
+    QVERIFY(pan.contains(window.pa().geometry()));
   }
 
   void widgetsShowTheirDesignedTextsFontAndPictures() {

@@ -1,9 +1,12 @@
 // The list boxes: rows kept as Windows-1250 and shown in Unicode, appended
 // rows reaching the view, sorted order (stable, keeping the selected index;
 // added rows taking their sorted place with the selection on its row).
+#include <QClipboard>
+#include <QScrollBar>
 #include <QTest>
 
 #include "platform/drivetable/drive_table.h"
+#include "platform/encoding/cp1250.h"
 #include "suites.h"
 #include "text/literal.h"
 #include "window_rig.h"
@@ -92,6 +95,56 @@ class ListBoxSuite : public QObject {
     QCOMPARE(rig.state().w.L.Selected(), 0);
     rig.Key(Qt::Key_Down);
     QCOMPARE(rig.state().w.L.Selected(), 1);
+  }
+
+  void theResultListScrollsSidewaysToItsLongestRow() {
+    DriveTable drives;
+    WindowRig rig(drives);
+    rig.Start();
+    ListView& view = rig.toolkit.window().l();
+    QtListBox& l = rig.toolkit.l();
+    const std::string longest = std::string(40, ' ') + std::string(150, '\xB3') + "koniec";
+    l.Add(longest);
+    l.Add("krótki"_cp);
+    l.Replace(0, "inny"_cp);
+    QTRY_VERIFY(rig.Shown());
+    const QString text = QString::fromUtf8(Cp1250ToUtf8(longest));
+    QVERIFY(view.columnWidth(0) >= view.fontMetrics().horizontalAdvance(text));
+    QScrollBar& bar = *view.horizontalScrollBar();
+    QCOMPARE(bar.maximum(), view.columnWidth(0) - view.viewport()->width());
+    bar.setValue(bar.maximum());
+    QVERIFY(view.viewport()->rect().contains(
+        view.visualRect(view.model()->index(l.Count() - 2, 0)).topRight()));
+    l.Clear();
+    l.Add("krótki"_cp);
+    QTRY_COMPARE(bar.maximum(), 0);
+  }
+
+  void ctrlCCopiesTheSelectedRowOfEitherList() {
+    DriveTable drives;
+    drives.Set('C', DriveSpec{3, 39728447488, 999653638144, "/", std::string("Dysk ŁÓDŹ"_cp)});
+    WindowRig rig(drives);
+    rig.Start();
+    QVERIFY(rig.Tick());
+    QClipboard& clipboard = *QGuiApplication::clipboard();
+    rig.toolkit.li().Select(3);
+    rig.Key(Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(clipboard.text(), QString::fromUtf8(Cp1250ToUtf8(rig.toolkit.li().Row(3))));
+    QVERIFY(clipboard.text().contains(QString::fromUtf8("Dysk ŁÓDŹ")));
+    // Ctrl and a click take the selection off the row, which stays the
+    // current one: nothing is copied.
+    ListView& li = rig.toolkit.window().li();
+    QTest::mouseClick(li.viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      li.visualRect(li.model()->index(3, 0)).center());
+    QCOMPARE(rig.toolkit.li().Selected(), -1);
+    clipboard.setText(QStringLiteral("before"));
+    rig.Key(Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(clipboard.text(), QStringLiteral("before"));
+    rig.Key(Qt::Key_Tab);
+    rig.toolkit.l().Select(25);
+    rig.Key(Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(clipboard.text(), QString::fromUtf8("  Wtedy, nawet jak skatologujemy cudze dyski to "
+                                                 "możemy w nich szukać."));
   }
 
   void theQueryFieldGivesWindows1250() {

@@ -1,5 +1,6 @@
 // The window tests with QTest on Qt's offscreen platform (no display
-// needed). With a suite's name as the first argument only that suite runs.
+// needed). With a suite's name as the first argument only that suite runs;
+// without one, every suite that needs no screen of its own.
 #include <QApplication>
 #include <QTest>
 #include <cstring>
@@ -21,8 +22,8 @@ int main(int argc, char** argv) {
   }
   int failures = 0;
   bool ran = false;
-  for (const auto& [name, make] : zbk::testing::Suites()) {
-    if (only != nullptr && std::strcmp(only, name) != 0) continue;
+  for (const auto& [name, make, by_name_only] : zbk::testing::Suites()) {
+    if (only != nullptr ? std::strcmp(only, name) != 0 : by_name_only) continue;
     ran = true;
     const std::unique_ptr<QObject> suite = make();
     failures += QTest::qExec(suite.get(), argc, argv);

@@ -1,10 +1,14 @@
 #include "platform/qt/list_view.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
 
 #include "app/layout.h"
+#include "platform/qt/row_model.h"
 
 namespace zbk {
 namespace {
@@ -69,6 +73,63 @@ ListView::ListView(QWidget* parent) : QTableView(parent) {
   verticalHeader()->setMinimumSectionSize(1);
   verticalHeader()->setDefaultSectionSize(kListRowHeight);
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+}
+
+void ListView::SetScrollsSideways(bool on) {
+  sideways_ = on;
+  setHorizontalScrollBarPolicy(on ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+  setHorizontalScrollMode(on ? QAbstractItemView::ScrollPerPixel
+                             : QAbstractItemView::ScrollPerItem);
+  horizontalHeader()->setStretchLastSection(!on);
+  FitColumn();
+}
+
+// The column is as wide as the view, or as the longest row with the text's
+// indent on both sides.
+void ListView::FitColumn() {
+  if (!sideways_ || model() == nullptr || model()->columnCount() == 0) return;
+  const auto* rows = dynamic_cast<const RowModel*>(model());
+  const int characters = rows != nullptr ? rows->widest() : 0;
+  const int text = 2 * kTextIndent + characters * fontMetrics().horizontalAdvance(QLatin1Char('0'));
+  const int width = std::max(viewport()->width(), text);
+  if (columnWidth(0) != width) setColumnWidth(0, width);
+}
+
+void ListView::resizeEvent(QResizeEvent* event) {
+  QTableView::resizeEvent(event);
+  FitColumn();
+}
+
+void ListView::rowsInserted(const QModelIndex& parent, int start, int end) {
+  QTableView::rowsInserted(parent, start, end);
+  FitColumn();
+}
+
+void ListView::dataChanged(const QModelIndex& top_left, const QModelIndex& bottom_right,
+                           const QList<int>& roles) {
+  QTableView::dataChanged(top_left, bottom_right, roles);
+  FitColumn();
+}
+
+void ListView::reset() {
+  QTableView::reset();
+  FitColumn();
+}
+
+void ListView::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Copy)) {
+    CopySelectedRow();
+    event->accept();
+    return;
+  }
+  QTableView::keyPressEvent(event);
+}
+
+void ListView::CopySelectedRow() const {
+  if (selectionModel() == nullptr) return;
+  const QModelIndexList selected = selectionModel()->selectedRows();
+  if (selected.isEmpty()) return;
+  QGuiApplication::clipboard()->setText(selected.first().data(Qt::DisplayRole).toString());
 }
 
 QModelIndex ListView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {

@@ -78,7 +78,9 @@ void QtToolkit::MoveFocus(Control control) {
       window_->l().setFocus(Qt::OtherFocusReason);
       break;
     case Control::kE:
+      // As when Tab enters it: the text is selected, so typing replaces it.
       window_->e().setFocus(Qt::OtherFocusReason);
+      window_->e().selectAll();
       break;
   }
   // An active window has told Entered already; an inactive one tells only

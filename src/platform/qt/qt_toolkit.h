@@ -4,6 +4,8 @@
 // - A control's enter handler runs whenever the input focus moves to it
 //   from another control, by the user or by Focus(); Focus() runs it before
 //   it returns, also while the window is not active.
+// - The query field, entered by Tab or by Focus(), has its text selected,
+//   so that typing replaces it.
 // - ProcessMessages handles the events already waiting and never waits.
 // - Closing the window while a handler runs only marks it; it closes when
 //   the outermost handler has returned, and no handler runs after that.

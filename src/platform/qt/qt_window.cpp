@@ -1,8 +1,11 @@
 #include "platform/qt/qt_window.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QStyle>
 #include <QWindow>
+#include <climits>
 
 #include "app/layout.h"
 #include "platform/qt/pictures.h"
@@ -12,6 +15,12 @@
 
 namespace zbk {
 namespace {
+
+// The smallest window that keeps everything usable: five rows in each
+// list, a result list of some twenty columns beside the drive list, the
+// buttons, the query field and the status line.
+constexpr int kMinimumRows = 5;
+constexpr int kMinimumResultListWidth = 200;
 
 QToolButton* SpeedButton(QWidget* parent, const QIcon& glyphs, std::string_view hint) {
   auto* button = new QToolButton(parent);
@@ -38,6 +47,7 @@ QtWindow::QtWindow() : outer_width_(kDesignedPanWidth) {
   li_ = new ListView(pan_);
   li_->viewport()->setCursor(Qt::PointingHandCursor);
   l_ = new ListView(pan_);
+  l_->SetScrollsSideways(true);
   yes_ = PushButton(pan_, QStyle::SP_DialogYesButton, "Analizuj"_cp);
   yes_->setDefault(true);
   esc_ = PushButton(pan_, QStyle::SP_DialogCancelButton, "Wyjdź"_cp);
@@ -48,8 +58,11 @@ QtWindow::QtWindow() : outer_width_(kDesignedPanWidth) {
   pa_ = new CaptionPanel(pan_, ToQString(" Pa"), Qt::AlignLeft);
   QWidget::setTabOrder(li_, l_);
   QWidget::setTabOrder(l_, e_);
-  resize(kDesignedPanWidth, kDesignedPanHeight);
-  SetPanSize(kDesignedPanWidth, kDesignedPanHeight);
+  const Rect designed_l = Place(WidgetId::kL, kDesignedPanWidth, kDesignedPanHeight);
+  setMinimumSize(kDesignedPanWidth - designed_l.width + kMinimumResultListWidth,
+                 kDesignedPanHeight - designed_l.height + 4 + kMinimumRows * kListRowHeight);
+  resize(kDesignedPanWidth, kDesignedPanHeight);  // at least the minimum
+  SetPanSize(width(), height());
 }
 
 QMargins QtWindow::Frame() const {
@@ -76,8 +89,21 @@ void QtWindow::SetOuterWidth(int width) {
 
 void QtWindow::SetOuterHeight(int height) {
   const QMargins frame = Frame();
+  height = std::min(height, MostOuterHeight());
   resize(width(), std::max(1, height - frame.top() - frame.bottom()));
   LayOutPan();
+}
+
+// From the top the program set down to the bottom of the area its screen
+// leaves to windows (panels and docks excluded); a window placed above that
+// area is moved into it by the window manager.
+int QtWindow::MostOuterHeight() const {
+  const QPoint at = outer_position_;
+  const QScreen* screen = QGuiApplication::screenAt(at);
+  if (screen == nullptr) screen = this->screen();
+  if (screen == nullptr) return INT_MAX;
+  const QRect area = screen->availableGeometry();
+  return std::max(1, area.bottom() + 1 - std::max(at.y(), area.top()));
 }
 
 int QtWindow::OuterHeight() const {
@@ -106,14 +132,17 @@ void QtWindow::LayOutPan() {
 }
 
 // The first time the window manager's frame is known, the client area
-// gives way to it so that the outer width stays what the program set.
+// gives way to it so that the outer width stays what the program set, and
+// so that the frame's bottom edge stays on the screen.
 void QtWindow::FitFrame() {
   if (frame_fitted_ || !isVisible() || windowHandle() == nullptr) return;
   const QMargins frame = windowHandle()->frameMargins();
   if (frame == frame_) return;
   frame_ = frame;
   frame_fitted_ = true;
-  resize(std::max(1, outer_width_ - frame.left() - frame.right()), height());
+  const int most_height = MostOuterHeight() - frame.top() - frame.bottom();
+  resize(std::max(1, outer_width_ - frame.left() - frame.right()),
+         std::max(1, std::min(height(), most_height)));
 }
 
 void QtWindow::resizeEvent(QResizeEvent* event) {

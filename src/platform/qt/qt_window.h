@@ -8,7 +8,12 @@
 // width and height are those of the outer rectangle. The frame is known
 // only once the window manager has framed the window; when it becomes
 // known the client area is narrowed to keep the outer width, and its
-// height, and so Pan's, stays as it was.
+// height, and so Pan's, stays as it was unless the frame would then reach
+// below the screen.
+//
+// The window never grows taller than its screen's available area allows,
+// and has a minimum size that keeps both lists, the buttons, the query
+// field and the status line usable.
 #pragma once
 
 #include <QLineEdit>
@@ -39,6 +44,7 @@ class QtWindow : public QWidget {
   void SetOuterLeft(int left);
   void SetOuterTop(int top);
   void SetOuterWidth(int width);
+  // Stops at the bottom of the screen's available area.
   void SetOuterHeight(int height);
   int OuterHeight() const;
   // Pan's size; it keeps its distance to the client area's right and
@@ -56,6 +62,7 @@ class QtWindow : public QWidget {
 
  private:
   QMargins Frame() const;
+  int MostOuterHeight() const;
   void FitFrame();
   void LayOutPan();
 

@@ -25,7 +25,12 @@ QVariant RowModel::data(const QModelIndex& index, int role) const {
   return ToQString(rows_[index.row()]);
 }
 
+void RowModel::Widen(std::string_view row) {
+  if (row.size() > static_cast<std::size_t>(widest_)) widest_ = static_cast<int>(row.size());
+}
+
 void RowModel::Append(std::string_view row) {
+  Widen(row);
   rows_.Append(row);
   if (flush_timer_.isActive()) return;
   flush_timer_.start(
@@ -43,6 +48,7 @@ void RowModel::FlushAppended() {
 
 void RowModel::Insert(int at, std::string_view row) {
   FlushAppended();
+  Widen(row);
   beginInsertRows(QModelIndex(), at, at);
   rows_.Insert(at, row);
   announced_ = size();
@@ -50,6 +56,7 @@ void RowModel::Insert(int at, std::string_view row) {
 }
 
 void RowModel::Replace(int index, std::string_view row) {
+  Widen(row);
   rows_.Replace(index, row);
   if (index < announced_) emit dataChanged(this->index(index), this->index(index));
 }
@@ -59,6 +66,7 @@ void RowModel::Clear() {
   beginResetModel();
   rows_.Clear();
   announced_ = 0;
+  widest_ = 0;
   endResetModel();
 }
 

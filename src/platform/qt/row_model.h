@@ -26,6 +26,10 @@ class RowModel : public QAbstractListModel {
   // Every row, announced or not.
   const RowStore& rows() const { return rows_; }
   int size() const { return rows_.size(); }
+  // The length of the longest row added or replaced since the last Clear,
+  // in characters (Windows-1250 has one byte a character). Kept as rows
+  // come, so it costs nothing to ask.
+  int widest() const { return widest_; }
 
   // Appends a row; views learn of it at the next FlushAppended.
   void Append(std::string_view row);
@@ -38,8 +42,11 @@ class RowModel : public QAbstractListModel {
   void Sort();
 
  private:
+  void Widen(std::string_view row);
+
   RowStore rows_;
   int announced_ = 0;
+  int widest_ = 0;
   QTimer flush_timer_;
   QElapsedTimer since_flush_;
 };
