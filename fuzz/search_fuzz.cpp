@@ -99,11 +99,7 @@ class ModelSearch {
     for (const Catalogue* file : listed) {
       if (file->folder || file->name.empty() || file->name[0] == '.') continue;
       longest = std::max(longest, std::min<std::size_t>(file->name.size(), 250));
-      if (table.size() < 1000) {
-        table.push_back(file);
-      } else {
-        table.back() = file;
-      }
+      table.push_back(file);
     }
     out_.rows.clear();
     out_.selected = -1;

@@ -2,11 +2,9 @@
 
 #include <string>
 
-namespace zbk {
+#include "text/framed_number.h"
 
-ShortText FramedNumber(std::uint32_t n) {
-  return Join(" ", std::to_string(n), " ");
-}
+namespace zbk {
 
 void StatusLine::SetStatusLine(std::string_view text) {
   pa_.SetCaption(Head(text, kShortTextCapacity));

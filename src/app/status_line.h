@@ -12,9 +12,6 @@
 
 namespace zbk {
 
-// One space, the decimal digits of n, one space.
-ShortText FramedNumber(std::uint32_t n);
-
 class StatusLine {
  public:
   StatusLine(Panel& pa, MainWindow& fo) : pa_(pa), fo_(fo) {}

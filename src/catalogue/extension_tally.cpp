@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
-#include "app/status_line.h"
+#include "text/framed_number.h"
 
 namespace zbk {
 

@@ -1,6 +1,7 @@
 #include "drives/drive_refresh.h"
 
 #include "drives/drive_line.h"
+#include "text/framed_number.h"
 #include "text/literal.h"
 
 namespace zbk {

@@ -2,13 +2,14 @@
 
 #include <string>
 
+#include "catalogue/catalogue_line.h"
 #include "text/literal.h"
 #include "text/short_text.h"
 
 namespace zbk {
 
 std::string_view SizeFieldOf(std::string_view row) {
-  return Head(row, 15);
+  return Head(row, kSizeFieldWidth);
 }
 
 void SortResults(WindowState& state) {

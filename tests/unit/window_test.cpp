@@ -6,6 +6,7 @@
 #include "app/layout.h"
 #include "app/status_line.h"
 #include "support/window_fixture.h"
+#include "text/framed_number.h"
 #include "text/literal.h"
 
 namespace zbk::testing {
