@@ -52,7 +52,7 @@ bool Holds(const std::string& line, const SearchWords& words) {
 // The line by line search: a pause at every multiple of `every` inside a
 // line (not where it begins), once the bytes up to it are read.
 void Model(std::string_view bytes, std::size_t readable, std::uint64_t every,
-           const SearchWords& words, Recorder& out) {
+           const SearchWords& words, bool first_line_only, Recorder& out) {
   LineModel model(bytes, readable);
   auto pauses = [&](std::size_t start, std::size_t end) {
     for (std::uint64_t at = (start / every + 1) * every; at < end; at += every) {
@@ -74,7 +74,7 @@ void Model(std::string_view bytes, std::size_t readable, std::uint64_t every,
       bool go_on = true;
       if (lines % 1000 == 0) go_on = out.Progress(lines);
       if (Holds(line, words)) out.Hit(line);
-      if (!go_on || model.Eof()) return;
+      if (model.Eof() || !go_on || first_line_only) return;
     }
   } catch (const LineModel::ReadFailure&) {
     out.events.push_back("failure");
@@ -93,6 +93,7 @@ void Target(FuzzInput& in) {
   std::optional<std::size_t> readable;
   if (mode & 1) readable = in.Number(2) % 4096;
   const int stop_at = (mode & 2) ? 1 + in.Byte() % 16 : 0;
+  const bool first_line_only = (mode & 0x80) != 0;
   std::string query = NormaliseQuery(in.Until('\n'));
   if (query.empty()) query = "A";
   const SearchWords words = SplitQuery(query);
@@ -111,13 +112,14 @@ void Target(FuzzInput& in) {
   faulty.faults.read_room = readable;
   Recorder real(stop_at);
   try {
-    LineScan(words, sizes).Run(*faulty.Open("/work/f.txt", "f.txt"), real);
+    LineScan(words, sizes).Run(*faulty.Open("/work/f.txt", "f.txt"), real, first_line_only);
   } catch (const FileError& error) {
     Check(error.kind() == FileError::Kind::kRead, "a failed read is a read error");
     real.events.push_back("failure");
   }
   Recorder expected(stop_at);
-  Model(bytes, readable.value_or(std::string_view::npos), sizes.pause_every, words, expected);
+  Model(bytes, readable.value_or(std::string_view::npos), sizes.pause_every, words, first_line_only,
+        expected);
   if (real.events != expected.events) {
     for (const auto* events : {&real.events, &expected.events}) {
       std::fprintf(stderr, events == &real.events ? "scan:\n" : "line by line:\n");

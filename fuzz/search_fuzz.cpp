@@ -2,6 +2,7 @@
 // reads that fail part way, Esc at any moment) through the real window and
 // an in-memory folder, against the search's steps written out plainly.
 #include <cstdint>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -211,6 +212,13 @@ void Target(FuzzInput& in) {
   std::vector<std::string> rows_before;
   const Outcome real = RunReal(s, rows_before);
   const Outcome expected = ModelSearch(s).Run(rows_before);
+  if (real.rows != expected.rows || real.status != expected.status) {
+    for (const Outcome* outcome : {&real, &expected}) {
+      std::fprintf(stderr, outcome == &real ? "search:\n" : "model:\n");
+      for (const auto& row : outcome->rows) std::fprintf(stderr, "  [%s]\n", row.c_str());
+      std::fprintf(stderr, "  status [%s]\n", outcome->status.c_str());
+    }
+  }
   Check(real.rows == expected.rows, "the result list");
   Check(real.status == expected.status, "the status line");
   Check(real.errors == expected.errors, "the error report");

@@ -91,7 +91,9 @@ void CatalogueSearch(WindowState& state) {
     const ShortText padded = PaddedName(catalogues.names[i], name_width);
     state.ShowStatus(Join("Przeszukuję plik"_cp, padded));
     FileSearch search(state, padded, hit_catalogues);
-    scan.Run(*file, search);
+    // Stopped at the file's own message, the search still reads its first
+    // line.
+    scan.Run(*file, search, !state.Busy());
     file->Close();
     results.Select(results.Count() - 1);
     if (!state.Busy()) break;

@@ -48,7 +48,8 @@ LineScan::LineScan(const SearchWords& words, LineScanSizes sizes)
   }
 }
 
-void LineScan::Run(InputFile& file, LineScanEvents& events) {
+void LineScan::Run(InputFile& file, LineScanEvents& events, bool first_line_only) {
+  first_line_only_ = first_line_only;
   file_ = &file;
   events_ = &events;
   // Room for a CR and the byte after it, at the least.
@@ -218,7 +219,19 @@ bool LineScan::LineRead(std::string_view text) {
   bool go_on = true;
   if (lines_ % kProgressEvery == 0) go_on = events_->Progress(lines_);
   TestLine(text, false);
-  return go_on;
+  return go_on && !(first_line_only_ && lines_ == 1);
+}
+
+// Stopped after a line, the search still looks where the next one would
+// begin, as its end-of-file test does: a read failing there is reported.
+bool LineScan::LookAhead(std::size_t at) {
+  if (at == length_ && !at_end_) {
+    Drop(at);
+    Fill();
+    at = 0;
+  }
+  if (at == length_ && failure_) throw *failure_;
+  return false;
 }
 
 bool LineScan::Process(std::size_t end, bool final_region) {
@@ -252,8 +265,8 @@ bool LineScan::Process(std::size_t end, bool final_region) {
     }
     std::size_t progress_line = limit;
     const std::uint32_t before = kProgressEvery - 1 - lines_ % kProgressEvery;
-    if (before == 0) {
-      progress_line = pos;
+    if (before == 0 || (first_line_only_ && lines_ == 0)) {
+      progress_line = pos;  // also the first line, when it is the last
     } else if (const char* cr = FindNthByte(data + pos, data + limit, kCr, before)) {
       progress_line = LineEndAfter(static_cast<std::size_t>(cr - data), limit);
     }
@@ -261,14 +274,16 @@ bool LineScan::Process(std::size_t end, bool final_region) {
     if (line >= limit) break;
     Hits(pos, line);
     // Before the thousandth line stand `before` line ends, already counted.
-    lines_ += line == progress_line
-                  ? before
-                  : static_cast<std::uint32_t>(CountByte(data + pos, data + line, kCr));
+    if (line != pos) {
+      lines_ += line == progress_line
+                    ? before
+                    : static_cast<std::uint32_t>(CountByte(data + pos, data + line, kCr));
+    }
     pos = line;
     std::size_t line_end = 0;
     const std::string_view text = LineAt(pos, limit, line_end);
     if (!PausesBefore(base_ + pos, base_ + line_end)) return false;
-    if (!LineRead(text)) return false;
+    if (!LineRead(text)) return LookAhead(line_end);
     pos = line_end;
   }
   Hits(pos, limit);
@@ -325,7 +340,7 @@ bool LineScan::FollowLongLine() {
     }
     const std::size_t end = c + 1 + (c + 1 < length_ && data[c + 1] == kLf ? 1 : 0);
     if (!PausesBefore(start, base_ + end)) return false;
-    if (!LineRead(long_text_)) return false;
+    if (!LineRead(long_text_)) return LookAhead(end);
     // On after the line; a Ctrl-Z there ends the file.
     Drop(end);
     if (length_ == 0 && at_end_ && !failure_) return false;

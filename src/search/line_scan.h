@@ -47,8 +47,10 @@ class LineScan {
   LineScan(const SearchWords& words, LineScanSizes sizes = {});
 
   // Searches the file to its end or to a stop. A read that fails throws
-  // its FileError once the lines before the failure are searched.
-  void Run(InputFile& file, LineScanEvents& events);
+  // its FileError once the lines before the failure are searched. With
+  // `first_line_only` (the search was stopped before the file), the first
+  // line is searched, then the search stops.
+  void Run(InputFile& file, LineScanEvents& events, bool first_line_only = false);
 
  private:
   // Handles the lines of buffer_[0, end); false when the search stops or
@@ -59,6 +61,7 @@ class LineScan {
   void Hits(std::size_t from, std::size_t to);
   bool PausesBefore(std::uint64_t start, std::uint64_t limit);
   bool LineRead(std::string_view text);
+  bool LookAhead(std::size_t at);
   // Tests a line's text; `probe_found`: the longest word is in it.
   void TestLine(std::string_view text, bool probe_found);
   void Fill();
@@ -83,6 +86,7 @@ class LineScan {
   bool at_end_ = false;               // the file has been read to its end, or failed
   std::optional<FileError> failure_;  // a read that failed, raised where it counts
   std::uint32_t lines_ = 0;           // lines read
+  bool first_line_only_ = false;
   std::uint64_t next_pause_ = 0;
   bool ctrl_z_free_ = false;  // no Ctrl-Z in the lines at hand
   std::string upper_;
