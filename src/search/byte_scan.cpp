@@ -50,33 +50,32 @@ const char* NextCandidateBytes(const char* from, const char* to, const WordProbe
 #ifdef ZBK_X86
 
 // The vector scans, written once in vector_scans.inc and compiled for each
-// width: each namespace gives the vector type and its byte mask.
+// width: each namespace gives the vector type, its byte mask and the
+// processor features its functions are compiled for.
 namespace sse2 {
-#pragma GCC push_options
-#pragma GCC target("sse2")
+#define ZBK_VECTOR_TARGET __attribute__((target("sse2")))
 using Vector = char __attribute__((vector_size(16)));
-inline unsigned Mask(Vector bytes) {
+ZBK_VECTOR_TARGET inline unsigned Mask(Vector bytes) {
   return static_cast<unsigned>(__builtin_ia32_pmovmskb128(bytes));
 }
 const char* NextCandidateTail(const char* from, const char* to, const WordProbe& probe) {
   return NextCandidateBytes(from, to, probe);
 }
 #include "search/vector_scans.inc"
-#pragma GCC pop_options
+#undef ZBK_VECTOR_TARGET
 }  // namespace sse2
 
 namespace avx2 {
-#pragma GCC push_options
-#pragma GCC target("avx2,popcnt,bmi")
+#define ZBK_VECTOR_TARGET __attribute__((target("avx2,popcnt,bmi")))
 using Vector = char __attribute__((vector_size(32)));
-inline unsigned Mask(Vector bytes) {
+ZBK_VECTOR_TARGET inline unsigned Mask(Vector bytes) {
   return static_cast<unsigned>(__builtin_ia32_pmovmskb256(bytes));
 }
 const char* NextCandidateTail(const char* from, const char* to, const WordProbe& probe) {
   return sse2::NextCandidate(from, to, probe);
 }
 #include "search/vector_scans.inc"
-#pragma GCC pop_options
+#undef ZBK_VECTOR_TARGET
 }  // namespace avx2
 
 #endif  // ZBK_X86

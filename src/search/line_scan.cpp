@@ -37,7 +37,7 @@ const char* FindLastByte(const char* from, const char* to, char byte) {
 }  // namespace
 
 LineScan::LineScan(const SearchWords& words, LineScanSizes sizes)
-    : words_(words), sizes_(sizes), probe_(Longest(words).view()) {
+    : sizes_(sizes), probe_(Longest(words).view()) {
   // A line where the probe found its word needs only the other words tested,
   // each once.
   for (const ShortText* word : {&words.first, &words.second, &words.third}) {

@@ -44,6 +44,7 @@ struct LineScanSizes {
 
 class LineScan {
  public:
+  // The words are kept by reference: they must outlive the scan.
   LineScan(const SearchWords& words, LineScanSizes sizes = {});
 
   // Searches the file to its end or to a stop. A read that fails throws
@@ -74,7 +75,6 @@ class LineScan {
   // (after its CR and LF, or at `limit`).
   std::string_view LineAt(std::size_t start, std::size_t limit, std::size_t& line_end) const;
 
-  const SearchWords& words_;
   LineScanSizes sizes_;
   WordProbe probe_;
   std::vector<std::string_view> others_;  // the other words, each once
