@@ -1,13 +1,28 @@
 #include "platform/row_store.h"
 
+#include <cstring>
+
 namespace zbk {
+namespace {
+
+constexpr std::size_t kBlock = std::size_t{1} << 20;
+
+}  // namespace
 
 RowStore::Span RowStore::Store(std::string_view row) {
-  if (row.data() >= text_.data() && row.data() < text_.data() + text_.size()) {
-    return Store(std::string(row));  // a row of this store: the block may move
+  // A row of this store stays where it is: blocks never move.
+  if (blocks_.empty() || blocks_.back().capacity - blocks_.back().size < row.size()) {
+    Block block;
+    block.capacity = std::max(kBlock, row.size());
+    block.text = std::make_unique_for_overwrite<char[]>(block.capacity);
+    blocks_.push_back(std::move(block));
   }
-  const Span span{text_.size(), static_cast<std::uint32_t>(row.size())};
-  text_.append(row);
+  Block& block = blocks_.back();
+  const Span span{static_cast<std::uint32_t>(blocks_.size() - 1),
+                  static_cast<std::uint32_t>(block.size), static_cast<std::uint32_t>(row.size())};
+  if (!row.empty()) std::memcpy(block.text.get() + block.size, row.data(), row.size());
+  block.size += row.size();
+  used_ += row.size();
   return span;
 }
 
@@ -22,32 +37,31 @@ void RowStore::Insert(int at, std::string_view row) {
 void RowStore::Replace(int i, std::string_view row) {
   Span& span = spans_[static_cast<std::size_t>(i)];
   if (row.size() <= span.size) {
-    text_.replace(span.at, row.size(), row);
+    std::memmove(blocks_[span.block].text.get() + span.at, row.data(), row.size());
     waste_ += span.size - row.size();
     span.size = static_cast<std::uint32_t>(row.size());
     return;
   }
   waste_ += span.size;
   span = Store(row);
-  if (waste_ > text_.size() / 2 && waste_ > 4096) Compact();
+  if (waste_ > used_ / 2 && waste_ > 4096) Compact();
 }
 
 void RowStore::Clear() {
-  text_.clear();
+  blocks_.clear();
   spans_.clear();
+  used_ = 0;
   waste_ = 0;
 }
 
 void RowStore::Compact() {
-  std::string text;
-  text.reserve(text_.size() - waste_);
-  for (Span& span : spans_) {
-    const std::uint64_t at = text.size();
-    text.append(text_, span.at, span.size);
-    span.at = at;
-  }
-  text_ = std::move(text);
+  std::vector<Block> old = std::move(blocks_);
+  blocks_.clear();
+  used_ = 0;
   waste_ = 0;
+  for (Span& span : spans_) {
+    span = Store({old[span.block].text.get() + span.at, span.size});
+  }
 }
 
 }  // namespace zbk

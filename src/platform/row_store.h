@@ -1,11 +1,13 @@
-// The rows of a list box in one block of text: each row is a place and a
-// length in the block, so a million rows are two allocations, not a million,
-// and sorting or inserting moves 16-byte places, not strings. Replaced rows
-// leave their old text behind until that waste outweighs the rows in use.
+// The rows of a list box in blocks of text: each row is a place and a
+// length in a block, so a million rows are a few hundred allocations, not a
+// million, and sorting or inserting moves 16-byte places, not strings. The
+// blocks never move: growing the store copies no text. Replaced rows leave
+// their old text behind until that waste outweighs the rows in use.
 #pragma once
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,10 +17,7 @@ namespace zbk {
 class RowStore {
  public:
   int size() const { return static_cast<int>(spans_.size()); }
-  std::string_view operator[](int i) const {
-    const Span& span = spans_[static_cast<std::size_t>(i)];
-    return {text_.data() + span.at, span.size};
-  }
+  std::string_view operator[](int i) const { return Text(spans_[static_cast<std::size_t>(i)]); }
 
   void Append(std::string_view row);
   void Insert(int at, std::string_view row);
@@ -34,32 +33,39 @@ class RowStore {
 
  private:
   struct Span {
-    std::uint64_t at;
+    std::uint32_t block;
+    std::uint32_t at;
     std::uint32_t size;
   };
+  struct Block {
+    std::unique_ptr<char[]> text;
+    std::size_t size = 0;  // bytes in use
+    std::size_t capacity = 0;
+  };
 
+  std::string_view Text(const Span& span) const {
+    return {blocks_[span.block].text.get() + span.at, span.size};
+  }
   Span Store(std::string_view row);
   void Compact();
 
-  std::string text_;
+  std::vector<Block> blocks_;
   std::vector<Span> spans_;
+  std::size_t used_ = 0;  // bytes of text in use or wasted, all blocks
   std::size_t waste_ = 0;
 };
 
 template <typename Less>
 void RowStore::StableSort(Less less) {
-  std::stable_sort(spans_.begin(), spans_.end(), [&](const Span& a, const Span& b) {
-    return less(std::string_view(text_.data() + a.at, a.size),
-                std::string_view(text_.data() + b.at, b.size));
-  });
+  std::stable_sort(spans_.begin(), spans_.end(),
+                   [&](const Span& a, const Span& b) { return less(Text(a), Text(b)); });
 }
 
 template <typename Less>
 int RowStore::UpperBound(std::string_view row, Less less) const {
   const auto at = std::upper_bound(
-      spans_.begin(), spans_.end(), row, [&](std::string_view value, const Span& span) {
-        return less(value, std::string_view(text_.data() + span.at, span.size));
-      });
+      spans_.begin(), spans_.end(), row,
+      [&](std::string_view value, const Span& span) { return less(value, Text(span)); });
   return static_cast<int>(at - spans_.begin());
 }
 
