@@ -51,6 +51,13 @@ class Drives {
   virtual NativePath RootFolder(char letter) = 0;
 };
 
+// Sizes are kept in 32 bits: exact below kSizeLimit, and kSizeLimit for
+// every file of that many bytes or more.
+inline constexpr std::uint32_t kSizeLimit = 4294967295u;
+constexpr std::uint32_t ClampedSize(std::uint64_t bytes) {
+  return bytes >= kSizeLimit ? kSizeLimit : static_cast<std::uint32_t>(bytes);
+}
+
 enum class EntryKind {
   kFile,    // a file, or anything else that is no folder and no link to one
   kFolder,  // a folder of its own, to descend into
@@ -62,7 +69,7 @@ struct FolderEntry {
   std::string name;   // Windows-1250; characters it lacks shown as '?'
   NativePath native;  // the platform's own name, to descend into or open
   EntryKind kind = EntryKind::kFile;
-  std::uint32_t size = 0;  // 4294967295 for every file of that size or more
+  std::uint32_t size = 0;  // ClampedSize of its bytes
 
   bool folder() const { return kind == EntryKind::kFolder; }
   bool file() const { return kind == EntryKind::kFile; }

@@ -23,10 +23,6 @@ std::string Normal(std::string_view path) {
   return out;
 }
 
-std::uint32_t ListedSize(std::size_t bytes) {
-  return bytes >= 4294967295u ? 4294967295u : static_cast<std::uint32_t>(bytes);
-}
-
 class MemoryListing : public FolderListing {
  public:
   explicit MemoryListing(std::vector<FolderEntry> entries) : entries_(std::move(entries)) {}
@@ -57,7 +53,7 @@ class MemoryOutputFile : public OutputFile {
     }
     file->folder = file->link = false;
     file->bytes = std::move(bytes_);
-    file->size = ListedSize(file->bytes.size());
+    file->size = ClampedSize(file->bytes.size());
     return true;
   }
 
@@ -126,7 +122,7 @@ Node& MemoryFiles::AddFile(const NativePath& folder, std::string_view name,
   Node file;
   file.name = file.native_name = std::string(name);
   file.bytes = std::string(bytes);
-  file.size = ListedSize(bytes.size());
+  file.size = ClampedSize(bytes.size());
   return Add(folder, std::move(file));
 }
 

@@ -17,9 +17,7 @@ namespace zbk {
 namespace {
 
 std::uint32_t ClampSize(off_t size) {
-  if (size < 0) return 0;
-  const auto bytes = static_cast<std::uint64_t>(size);
-  return bytes >= 4294967295u ? 4294967295u : static_cast<std::uint32_t>(bytes);
+  return size < 0 ? 0 : ClampedSize(static_cast<std::uint64_t>(size));
 }
 
 // The name as the program shows it: Windows-1250, and a "\\" inside it
