@@ -157,6 +157,33 @@ class Files {
   virtual void Prefetch(const std::vector<NativePath>& /*folders*/) {}
 };
 
+// A Files that passes every call on to another: a decorator derives from it
+// and overrides only what it changes.
+class FilesWrapper : public Files {
+ public:
+  explicit FilesWrapper(Files& inner) : inner_(inner) {}
+
+  std::unique_ptr<FolderListing> List(const NativePath& folder, std::string_view pattern,
+                                      ListingDetail detail) override {
+    return inner_.List(folder, pattern, detail);
+  }
+  NativePath Child(const NativePath& folder, const NativePath& name) override {
+    return inner_.Child(folder, name);
+  }
+  NativePath WorkingFolder() override { return inner_.WorkingFolder(); }
+  std::unique_ptr<OutputFile> Create(std::string_view name) override { return inner_.Create(name); }
+  std::unique_ptr<InputFile> Open(const NativePath& file, std::string_view shown) override {
+    return inner_.Open(file, shown);
+  }
+  void Prefetch(const std::vector<NativePath>& folders) override { inner_.Prefetch(folders); }
+
+ protected:
+  Files& inner() { return inner_; }
+
+ private:
+  Files& inner_;
+};
+
 class Hosts {
  public:
   virtual ~Hosts() = default;
