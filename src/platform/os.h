@@ -7,6 +7,11 @@
 // Texts crossing these interfaces are Windows-1250 bytes, except NativePath:
 // the platform's own name of a folder or file (UTF-8 bytes on Linux), which
 // the core never interprets, only passes back.
+//
+// An answer that may be "none" (a drive without a medium, a folder that
+// cannot be listed, a catalogue that cannot be created) says so in its
+// result: an empty std::optional, or a null pointer where the result is an
+// object. Only the file errors that end a command are thrown: FileError.
 #pragma once
 
 #include <cstdint>
@@ -32,23 +37,28 @@ enum DriveTypeCodes : int {
   kDriveRamDisk = 6,
 };
 
+// What the system tells of one drive letter. A query that fails (no
+// medium, no such drive) leaves its field empty.
+struct DriveInfo {
+  int type = kDriveNoRoot;
+  std::optional<std::int64_t> free;   // bytes available to the caller
+  std::optional<std::int64_t> total;  // bytes
+  std::optional<NativePath> root;     // where its root folder is listed
+  std::optional<std::string> label;   // Windows-1250
+  // The volume's serial number as the system shows it ("1A2B-3C4D" on
+  // Windows, the file system's UUID on Linux); none where it has none.
+  std::optional<std::string> serial;
+};
+
 class Drives {
  public:
   virtual ~Drives() = default;
-  // `root` is a drive letter followed by ":\" (C:\ for drive C).
-  virtual int DriveType(std::string_view root) = 0;
-  // The volume label, or false when the query fails.
-  virtual bool VolumeLabel(std::string_view root, std::string& label) = 0;
-  // The volume's serial number as the system shows it ("1A2B-3C4D" on
-  // Windows, the file system's UUID on Linux), or nothing when there is none
-  // or the query fails.
-  virtual std::optional<std::string> VolumeSerial(std::string_view root) = 0;
-  // Free bytes available to the caller and total bytes of drive n (1 = A,
-  // 26 = Z); -1 when the query fails.
-  virtual std::int64_t DiskFree(int drive) = 0;
-  virtual std::int64_t DiskSize(int drive) = 0;
-  // Where the drive's root folder is, for listing it.
-  virtual NativePath RootFolder(char letter) = 0;
+  // Reads the system's drives afresh. Query answers from what was read
+  // until the next Refresh; drives whose queries ask the system each time
+  // need none.
+  virtual void Refresh() {}
+  // The drive of `letter`, 'A' to 'Z'.
+  virtual DriveInfo Query(char letter) = 0;
 };
 
 // Sizes are kept in 32 bits: exact below kSizeLimit, and kSizeLimit for
