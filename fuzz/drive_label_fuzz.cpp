@@ -1,6 +1,7 @@
 // The drive line and the catalogue file name from arbitrary labels, type
 // codes and space counts: the line's layout against its fields written out
-// plainly, the name taken back out of it, a whole catalogue run on it (never
+// plainly, the name taken back out of it against the name a user would give
+// the label, and its properties; a whole catalogue run on it (never
 // a file outside the working folder; a refused name reported), and the
 // POSIX file creation on the name and on the raw label (a file is created
 // in the working folder under exactly the name given, or not at all).
@@ -54,12 +55,25 @@ std::string ExpectedLine(char letter, const DriveInfo& drive) {
            250));
 }
 
-std::string ExpectedName(std::string_view line) {
-  std::string_view label = line.size() > 15 ? line.substr(15, 15) : "";
-  if (label.find_first_not_of(' ') == std::string_view::npos) label = "bez etykiety";
-  std::string name = Join(label, ".txt");
-  for (auto at = name.find(" ."); at != std::string::npos; at = name.find(" .")) name.erase(at, 1);
+// The catalogue's name as a user would put it: the first 15 characters of
+// the shown label, where every space that stands before a period (or before
+// ".txt") is left out; "bez etykiety.txt" for a blank label. Built from the
+// right, one character at a time.
+std::string ExpectedName(const std::optional<std::string>& label) {
+  const std::string field = ShownLabel(label).substr(0, 15);
+  if (field == std::string(15, ' ')) return "bez etykiety.txt";
+  std::string name = ".txt";
+  for (auto c = field.rbegin(); c != field.rend(); ++c) {
+    if (*c != ' ' || name.front() != '.') name.insert(name.begin(), *c);
+  }
   return name;
+}
+
+void CheckName(const std::string& name, const std::optional<std::string>& label) {
+  Check(name == ExpectedName(label), "the catalogue file name");
+  Check(name.ends_with(".txt") && name.size() <= 15 + 4, "a label's worth of name and .txt");
+  Check(name.find(" .") == std::string::npos, "no space before a period");
+  Check(name.find('\0') == std::string::npos, "no NUL in a name");
 }
 
 // A private, empty folder for the POSIX checks, the working folder while
@@ -164,9 +178,7 @@ void Target(FuzzInput& in) {
   Check(line.str() == ExpectedLine(letter, declared), "the drive line");
   Check(DriveOfRow(line) == letter, "the drive is read back out of its line");
   const ShortText name = CatalogueFileName(line, std::nullopt);
-  Check(name.str() == ExpectedName(line), "the catalogue file name");
-  Check(name.str().ends_with("txt"), "the name ends with its extension");
-  Check(name.str().find('\0') == std::string::npos, "no NUL in a name");
+  CheckName(name.str(), declared.label);
   Check(StaysInWorkingFolder(name) == (name.str().find_first_of("/\\:") == std::string::npos),
         "names with a path separator or a drive are refused");
 
