@@ -145,7 +145,7 @@ class Files {
   // Lists the entries of `folder` whose names match `pattern` ("*.*" for
   // all, "*.TXT"), letter case ignored; every kind of entry, "." and ".."
   // included where the system lists them. nullptr when the folder cannot be
-  // read or nothing matches.
+  // read (an empty path cannot) or nothing matches.
   virtual std::unique_ptr<FolderListing> List(const NativePath& folder, std::string_view pattern,
                                               ListingDetail detail) = 0;
   // The path of the entry `name` of `folder`.
@@ -156,7 +156,8 @@ class Files {
   // working folder, in a temporary file of its own that is created anew and
   // never through a link. Removes the temporary files that runs of the same
   // name left behind when they were killed. nullptr when the temporary file
-  // cannot be created, or `name` is taken by a folder, a device or a FIFO.
+  // cannot be created, `name` is no plain name of that folder ("", ".",
+  // "..", one with a "/"), or it is taken by a folder, a device or a FIFO.
   virtual std::unique_ptr<OutputFile> Create(std::string_view name) = 0;
   // Opens an existing file for reading; throws FileError when it cannot.
   // `shown` is the name the error message gives.
