@@ -3,8 +3,6 @@
 // catalogue files taking their names at the close, files opened for reading.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <fstream>
 #include <map>
 #include <set>
 
@@ -19,42 +17,24 @@ namespace {
 namespace fs = std::filesystem;
 
 // A folder tree for a test, "work" the working folder in it; paths are
-// relative to its top.
+// relative to its top. Link makes a link to a folder, or one leading
+// nowhere; false where the system makes no links.
 class MemoryTree {
  public:
   Files& files() { return files_; }
   NativePath Path(std::string_view relative) const { return NativePath("/").append(relative); }
   void Folder(std::string_view relative) { files_.Folder(Path(relative)); }
-  void File(std::string_view relative, std::uint64_t size) { Place(relative).size = size; }
-  void Write(std::string_view relative, std::string_view bytes) {
-    const std::string path = Path(relative);
-    const auto slash = path.rfind('/');
-    files_.AddFile(path.substr(0, slash), path.substr(slash + 1), bytes);
-  }
-  // A link to `target`, or one leading nowhere; false where links cannot
-  // be made.
+  void Write(std::string_view relative, std::string_view bytes) { Add(relative, bytes); }
+  void File(std::string_view relative, std::uint64_t size) { Add(relative, "").size = size; }
   bool Link(std::string_view relative, std::string_view /*target*/) {
-    Place(relative).link = true;
-    return true;
-  }
-  std::optional<std::string> Read(std::string_view relative) {
-    const MemoryFiles::Node* file = files_.Find(Path(relative));
-    if (file == nullptr || file->folder || file->link) return std::nullopt;
-    return file->bytes;
-  }
-  std::set<std::string> Names(std::string_view folder) {
-    std::set<std::string> names;
-    for (const auto& entry : files_.Find(Path(folder))->entries) names.insert(entry->name);
-    return names;
+    return Add(relative, "").link = true;
   }
 
  private:
-  MemoryFiles::Node& Place(std::string_view relative) {
+  MemoryFiles::Node& Add(std::string_view relative, std::string_view bytes) {
     const std::string path = Path(relative);
     const auto slash = path.rfind('/');
-    MemoryFiles::Node node;
-    node.name = node.native_name = path.substr(slash + 1);
-    return files_.Add(path.substr(0, slash), std::move(node));
+    return files_.AddFile(path.substr(0, slash), path.substr(slash + 1), bytes);
   }
 
   MemoryFiles files_;
@@ -66,23 +46,12 @@ class SystemTree {
   Files& files() { return files_; }
   NativePath Path(std::string_view relative) const { return NativeOfPath(top_ / relative); }
   void Folder(std::string_view relative) { top_.Folder(relative); }
-  void File(std::string_view relative, std::uint64_t size) { top_.File(relative, size); }
   void Write(std::string_view relative, std::string_view bytes) { top_.Write(relative, bytes); }
+  void File(std::string_view relative, std::uint64_t size) { top_.File(relative, size); }
   bool Link(std::string_view relative, std::string_view target) {
     std::error_code error;
     fs::create_directory_symlink(top_ / target, top_ / relative, error);
     return !error;
-  }
-  std::optional<std::string> Read(std::string_view relative) {
-    if (!fs::is_regular_file(top_ / relative)) return std::nullopt;
-    return top_.Read(relative);
-  }
-  std::set<std::string> Names(std::string_view folder) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(top_ / folder)) {
-      names.insert(entry.path().filename().string());
-    }
-    return names;
   }
 
  private:
@@ -91,18 +60,41 @@ class SystemTree {
   SystemFiles files_;
 };
 
+// The folder tree is read back through the Files under test: its listings
+// and its Open are held to the contract too.
 template <typename Tree>
 class FilesContract : public ::testing::Test {
  protected:
   // The entries of a listing by name; none when there is no listing.
   std::optional<std::map<std::string, FolderEntry>> List(const NativePath& folder,
                                                          std::string_view pattern = "*.*") {
-    const auto listing = tree_.files().List(folder, pattern, ListingDetail::kWithSizes);
+    const auto listing = files_.List(folder, pattern, ListingDetail::kWithSizes);
     if (!listing) return std::nullopt;
     std::map<std::string, FolderEntry> entries;
     FolderEntry entry;
     while (listing->Next(entry)) entries[entry.name] = entry;
     return entries;
+  }
+  // The names in a folder but "." and "..".
+  std::set<std::string> Names(std::string_view folder) {
+    std::set<std::string> names;
+    const auto listing = files_.List(tree_.Path(folder), "*.*", ListingDetail::kNamesAndKinds);
+    FolderEntry entry;
+    while (listing && listing->Next(entry)) {
+      if (entry.name != "." && entry.name != "..") names.insert(entry.name);
+    }
+    return names;
+  }
+  // A (small) file's bytes; none when it cannot be opened.
+  std::optional<std::string> Read(std::string_view relative) try {
+    const auto file = files_.Open(tree_.Path(relative), relative);
+    std::string bytes(64, '\0');
+    std::size_t got = 0;
+    while (const std::size_t n = file->Read(bytes.data() + got, bytes.size() - got)) got += n;
+    file->Close();
+    return bytes.substr(0, got);
+  } catch (const FileError&) {
+    return std::nullopt;
   }
 
   Tree tree_;
@@ -172,8 +164,8 @@ TYPED_TEST(FilesContract, LinksAreLinksAndACatalogueReplacesOne) {
   ASSERT_NE(file, nullptr);
   file->Write("new\r\n");
   EXPECT_TRUE(file->Close(Placement::kReplace));
-  EXPECT_EQ(tree.Read("work/L.txt"), "new\r\n");
-  EXPECT_EQ(tree.Read("nowhere"), std::nullopt);
+  EXPECT_EQ(this->Read("work/L.txt"), "new\r\n");
+  EXPECT_EQ(this->Read("nowhere"), std::nullopt);
 }
 
 // A catalogue takes its name only at its close, in one step; until then,
@@ -188,25 +180,25 @@ TYPED_TEST(FilesContract, ACatalogueTakesItsNameOnlyAtItsClose) {
   ASSERT_TRUE(first && second);
   second->Write("two\r\n");
   first->Write("one\r\n");
-  EXPECT_EQ(tree.Read("work/A.txt"), "old\r\n");
+  EXPECT_EQ(this->Read("work/A.txt"), "old\r\n");
   EXPECT_TRUE(second->Close(Placement::kReplace));
-  EXPECT_EQ(tree.Read("work/A.txt"), "two\r\n");
+  EXPECT_EQ(this->Read("work/A.txt"), "two\r\n");
   EXPECT_TRUE(first->Close(Placement::kReplace));
-  EXPECT_EQ(tree.Read("work/A.txt"), "one\r\n");
+  EXPECT_EQ(this->Read("work/A.txt"), "one\r\n");
 
   // A partial catalogue is kept only where there was none.
   auto partial = files.Create("A.txt");
   partial->Write("part\r\n");
   EXPECT_FALSE(partial->Close(Placement::kIfNew));
-  EXPECT_EQ(tree.Read("work/A.txt"), "one\r\n");
+  EXPECT_EQ(this->Read("work/A.txt"), "one\r\n");
   auto fresh = files.Create("B.txt");
   fresh->Write("part\r\n");
   EXPECT_TRUE(fresh->Close(Placement::kIfNew));
   auto dropped = files.Create("B.txt");  // a command aborted by an error
   dropped->Write("aborted\r\n");
   dropped.reset();
-  EXPECT_EQ(tree.Read("work/B.txt"), "part\r\n");
-  EXPECT_EQ(tree.Names("work"), (std::set<std::string>{"A.txt", "B.txt"})) << "nothing left";
+  EXPECT_EQ(this->Read("work/B.txt"), "part\r\n");
+  EXPECT_EQ(this->Names("work"), (std::set<std::string>{"A.txt", "B.txt"})) << "nothing left";
 }
 
 TYPED_TEST(FilesContract, CreateTakesOnlyPlainNamesOfTheWorkingFolder) {
@@ -215,8 +207,8 @@ TYPED_TEST(FilesContract, CreateTakesOnlyPlainNamesOfTheWorkingFolder) {
   for (const std::string_view name : {"", ".", "..", "a/b.txt", "../up.txt", "C.txt"}) {
     EXPECT_EQ(this->files_.Create(name), nullptr) << name;
   }
-  EXPECT_EQ(tree.Names("work"), std::set<std::string>{"C.txt"});
-  EXPECT_EQ(tree.Names(""), std::set<std::string>{"work"});
+  EXPECT_EQ(this->Names("work"), std::set<std::string>{"C.txt"});
+  EXPECT_EQ(this->Names(""), std::set<std::string>{"work"});
 }
 
 TYPED_TEST(FilesContract, OpenReadsAFileAndCannotOpenAnythingElse) {
@@ -224,12 +216,7 @@ TYPED_TEST(FilesContract, OpenReadsAFileAndCannotOpenAnythingElse) {
   Files& files = this->files_;
   tree.Write("work/R.txt", "abc\r\ndef");
   tree.Folder("work/folder.txt");
-  auto input = files.Open(tree.Path("work/R.txt"), "R.txt");
-  std::string bytes(16, '\0');
-  std::size_t got = 0;
-  while (const std::size_t n = input->Read(bytes.data() + got, bytes.size() - got)) got += n;
-  EXPECT_EQ(bytes.substr(0, got), "abc\r\ndef");
-  input->Close();
+  EXPECT_EQ(this->Read("work/R.txt"), "abc\r\ndef");
 
   for (const char* name : {"work/brak.txt", "work/folder.txt"}) {
     try {
@@ -243,15 +230,15 @@ TYPED_TEST(FilesContract, OpenReadsAFileAndCannotOpenAnythingElse) {
 }
 
 // A temporary file left by a run that was killed goes with the next run of
-// its name; those of other names stay.
-TEST(SystemFilesCreate, LeftoversOfKilledRunsGo) {
-  SystemTree tree;
-  tree.Write("work/.A.txt.0badf00d.tmp", "left by a killed run");
-  tree.Write("work/.B.txt.0badf00d.tmp", "another name's");
-  auto file = tree.files().Create("A.txt");
+// its name; those of other names stay. (The in-memory Files makes none.)
+using SystemFilesCreate = FilesContract<SystemTree>;
+TEST_F(SystemFilesCreate, LeftoversOfKilledRunsGo) {
+  tree_.Write("work/.A.txt.0badf00d.tmp", "left by a killed run");
+  tree_.Write("work/.B.txt.0badf00d.tmp", "another name's");
+  auto file = files_.Create("A.txt");
   ASSERT_NE(file, nullptr);
   EXPECT_TRUE(file->Close(Placement::kReplace));
-  EXPECT_EQ(tree.Names("work"), (std::set<std::string>{".B.txt.0badf00d.tmp", "A.txt"}));
+  EXPECT_EQ(Names("work"), (std::set<std::string>{".B.txt.0badf00d.tmp", "A.txt"}));
 }
 
 }  // namespace
