@@ -1,6 +1,7 @@
 // The drive line and the catalogue file name from arbitrary labels, type
 // codes and space counts: the line's layout against its fields written out
-// plainly, the name taken back out of it, a whole catalogue run on it (never
+// plainly, the name taken back out of it against the name a user would give
+// the label, and its properties; a whole catalogue run on it (never
 // a file outside the working folder; a refused name reported), and the
 // POSIX file creation on the name and on the raw label (a file is created
 // in the working folder under exactly the name given, or not at all).
@@ -26,33 +27,53 @@
 namespace zbk::fuzz {
 namespace {
 
-std::string Gigabytes(std::int64_t bytes) {
-  if (bytes < 0) return "";
-  std::string digits = std::to_string(bytes / (std::int64_t{1} << 30));
+std::string Gigabytes(std::optional<std::int64_t> bytes) {
+  if (!bytes) return "";
+  std::string digits = std::to_string(*bytes / (std::int64_t{1} << 30));
   while (digits.size() < 6) digits = " " + digits;
   for (char& c : digits) c = c == '0' ? 'O' : c;
   return digits.substr(0, 3) + " " + digits.substr(3);
 }
 
-std::string ExpectedLine(char letter, int type, const std::optional<std::string>& label,
-                         std::int64_t free, std::int64_t total) {
-  static constexpr std::string_view kTypes[] = {"nieznany", " -brak- ", "wymienny", " lokalny",
-                                                "sieciowy", "CD / DVD", "RAMdisk "};
+// The label as the line shows it: up to a NUL and 201 characters, filled
+// with spaces to 15; 15 spaces when the query fails.
+std::string ShownLabel(const std::optional<std::string>& label) {
   std::string field;
   if (label) field = std::string(label->substr(0, 201).substr(0, label->find('\0')));
   while (field.size() < 15) field += ' ';
-  const std::string_view type_name = type >= 0 && type <= 6 ? kTypes[type] : kTypes[0];
-  return std::string(Head(Join(" ", std::string(1, letter), ":  ", type_name, "  ", field,
-                               Gigabytes(free), Gigabytes(total)),
-                          250));
+  return field;
 }
 
-std::string ExpectedName(std::string_view line) {
-  std::string_view label = line.size() > 15 ? line.substr(15, 15) : "";
-  if (label.find_first_not_of(' ') == std::string_view::npos) label = "bez etykiety";
-  std::string name = Join(label, ".txt");
-  for (auto at = name.find(" ."); at != std::string::npos; at = name.find(" .")) name.erase(at, 1);
+std::string ExpectedLine(char letter, const DriveInfo& drive) {
+  static constexpr std::string_view kTypes[] = {"nieznany", " -brak- ", "wymienny", " lokalny",
+                                                "sieciowy", "CD / DVD", "RAMdisk "};
+  const int type = drive.type;
+  const std::string_view type_name = type >= 0 && type <= 6 ? kTypes[type] : kTypes[0];
+  return std::string(
+      Head(Join(" ", std::string(1, letter), ":  ", type_name, "  ", ShownLabel(drive.label),
+                Gigabytes(drive.free), Gigabytes(drive.total)),
+           250));
+}
+
+// The catalogue's name as a user would put it: the first 15 characters of
+// the shown label, where every space that stands before a period (or before
+// ".txt") is left out; "bez etykiety.txt" for a blank label. Built from the
+// right, one character at a time.
+std::string ExpectedName(const std::optional<std::string>& label) {
+  const std::string field = ShownLabel(label).substr(0, 15);
+  if (field == std::string(15, ' ')) return "bez etykiety.txt";
+  std::string name = ".txt";
+  for (auto c = field.rbegin(); c != field.rend(); ++c) {
+    if (*c != ' ' || name.front() != '.') name.insert(name.begin(), *c);
+  }
   return name;
+}
+
+void CheckName(const std::string& name, const std::optional<std::string>& label) {
+  Check(name == ExpectedName(label), "the catalogue file name");
+  Check(name.ends_with(".txt") && name.size() <= 15 + 4, "a label's worth of name and .txt");
+  Check(name.find(" .") == std::string::npos, "no space before a period");
+  Check(name.find('\0') == std::string::npos, "no NUL in a name");
 }
 
 // A private, empty folder for the POSIX checks, the working folder while
@@ -109,7 +130,7 @@ void CheckPosixCreate(std::string_view name) {
   });
 }
 
-void CheckRun(char letter, const DriveSpec& declared, const std::string& name) {
+void CheckRun(char letter, const DriveInfo& declared, const std::string& name) {
   testing::MemoryFiles files;
   testing::MemoryFiles::Node big;
   big.name = "big.dat";
@@ -140,26 +161,24 @@ void CheckRun(char letter, const DriveSpec& declared, const std::string& name) {
 
 void Target(FuzzInput& in) {
   const char letter = static_cast<char>('A' + in.Byte() % 26);
-  DriveSpec declared;
+  DriveInfo declared;
   declared.type = in.Byte() % 9;
-  declared.free = static_cast<std::int64_t>(in.Number(8));
-  declared.total = static_cast<std::int64_t>(in.Number(8));
+  const auto bytes = [&] {
+    const auto count = static_cast<std::int64_t>(in.Number(8));
+    return count < 0 ? std::nullopt : std::optional<std::int64_t>(count);
+  };
+  declared.free = bytes();
+  declared.total = bytes();
   const bool label_fails = (in.Byte() & 1) != 0;
   declared.root = "/disk";
   const std::string raw(in.Rest());
   if (!label_fails) declared.label = raw;
 
-  DriveTable drives;
-  drives.Set(letter, declared);
-  const ShortText line = DriveLine(drives, letter - 'A' + 1);
-  Check(line.str() ==
-            ExpectedLine(letter, declared.type, declared.label, declared.free, declared.total),
-        "the drive line");
+  const ShortText line = DriveLine(letter, declared);
+  Check(line.str() == ExpectedLine(letter, declared), "the drive line");
   Check(DriveOfRow(line) == letter, "the drive is read back out of its line");
   const ShortText name = CatalogueFileName(line, std::nullopt);
-  Check(name.str() == ExpectedName(line), "the catalogue file name");
-  Check(name.str().ends_with("txt"), "the name ends with its extension");
-  Check(name.str().find('\0') == std::string::npos, "no NUL in a name");
+  CheckName(name.str(), declared.label);
   Check(StaysInWorkingFolder(name) == (name.str().find_first_of("/\\:") == std::string::npos),
         "names with a path separator or a drive are refused");
 

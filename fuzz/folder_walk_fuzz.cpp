@@ -179,7 +179,7 @@ class ModelRun {
   }
 
   static bool Listable(const Entry& folder) {
-    return !folder.unlistable && !folder.entries.empty();
+    return !folder.unlistable;  // an empty folder still lists "." and ".."
   }
 
   void Walk(const ShortText& path, const Entry& folder, std::uint32_t& count,

@@ -8,11 +8,13 @@
 #include <string>
 #include <string_view>
 
+#include "platform/os.h"
+
 namespace zbk {
 
 // Files smaller than this are not listed.
 inline constexpr std::uint32_t kSmallestListed = 100000;
-inline constexpr std::uint32_t kSizeOver4GB = 4294967295u;
+inline constexpr std::uint32_t kSizeOver4GB = kSizeLimit;
 inline constexpr std::size_t kSizeFieldWidth = 15;
 
 // The size in decimal with a "." in front of each group of three digits

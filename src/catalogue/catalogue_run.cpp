@@ -63,7 +63,7 @@ void CatalogueRun(WindowState& state) {
   LineWriter file(std::move(created));
 
   state.BusyFlag = -1;
-  const std::string drive = row.substr(1, 2);
+  const std::string drive = {*letter, ':'};
   state.ShowStatus("Start opóźniony - dajmy się dyskowi rozkręcić"_cp);
   // Whatever the walk named to be listed ahead is forgotten when it ends,
   // also by an error.
@@ -72,8 +72,8 @@ void CatalogueRun(WindowState& state) {
     ~ForgetAhead() { files.Prefetch({}); }
   } forget_ahead{state.os.files};
   CatalogueRunContext run{state, file, unusual, {}, {}, {}};
-  FolderWalk(run, ShortText(Join(drive, "\\")), drives.RootFolder(*letter), 0, root_count,
-             root_tally);
+  FolderWalk(run, ShortText(Join(drive, "\\")), drives.Query(*letter).root.value_or(NativePath()),
+             0, root_count, root_tally);
   const bool complete = state.Busy() && IdentifyVolume(drives, *letter) == volume;
   // The file is closed while the flag is still set: a failure there ends the
   // command like any other file error, with the flag set until Esc.

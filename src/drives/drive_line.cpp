@@ -15,14 +15,6 @@ constexpr std::array<std::string_view, 7> kTypeNames = {
 
 }  // namespace
 
-std::string RootPath(char letter) {
-  return {letter, ':', '\\'};
-}
-
-int DriveTypeCode(Drives& drives, char letter) {
-  return drives.DriveType(RootPath(letter));
-}
-
 std::string_view DriveTypeName(int code) {
   if (code < 0 || code >= static_cast<int>(kTypeNames.size())) return kTypeNames[kDriveUnknown];
   return kTypeNames[static_cast<std::size_t>(code)];
@@ -32,19 +24,19 @@ std::string LetterField(char letter) {
   return {' ', letter, ':', ' ', ' '};
 }
 
-std::string LabelField(Drives& drives, char letter) {
-  std::string label;
-  if (std::string raw; drives.VolumeLabel(RootPath(letter), raw)) {
-    label = Head(raw, kLabelBuffer);
-    if (const auto nul = label.find('\0'); nul != std::string::npos) label.erase(nul);
+std::string LabelField(const std::optional<std::string>& label) {
+  std::string field;
+  if (label) {
+    field = Head(*label, kLabelBuffer);
+    if (const auto nul = field.find('\0'); nul != std::string::npos) field.erase(nul);
   }
-  if (label.size() < kLabelFieldWidth) label.resize(kLabelFieldWidth, ' ');
-  return label;
+  if (field.size() < kLabelFieldWidth) field.resize(kLabelFieldWidth, ' ');
+  return field;
 }
 
-std::string GigabyteText(std::int64_t bytes) {
-  if (bytes < 0) return {};
-  std::string text = std::to_string(bytes / kGiB);
+std::string GigabyteText(std::optional<std::int64_t> bytes) {
+  if (!bytes) return {};
+  std::string text = std::to_string(*bytes / kGiB);
   if (text.size() < 6) text.insert(0, 6 - text.size(), ' ');
   for (char& c : text) {
     if (c == '0') c = 'O';
@@ -53,13 +45,10 @@ std::string GigabyteText(std::int64_t bytes) {
   return text;
 }
 
-ShortText DriveLine(Drives& drives, int index) {
-  const char letter = static_cast<char>('A' + index - 1);
-  const std::string_view type = DriveTypeName(DriveTypeCode(drives, letter));
-  const std::string label = LabelField(drives, letter);
-  const std::string free_text = GigabyteText(drives.DiskFree(index));
-  const std::string total_text = GigabyteText(drives.DiskSize(index));
-  return ShortText(Join(LetterField(letter), type, "  ", label, free_text, total_text));
+ShortText DriveLine(char letter, const DriveInfo& drive) {
+  return ShortText(Join(LetterField(letter), DriveTypeName(drive.type), "  ",
+                        LabelField(drive.label), GigabyteText(drive.free),
+                        GigabyteText(drive.total)));
 }
 
 std::string_view LabelFieldOfRow(std::string_view row) {
@@ -75,11 +64,9 @@ std::optional<char> DriveOfRow(std::string_view row) {
 }
 
 VolumeIdentity IdentifyVolume(Drives& drives, char letter) {
-  VolumeIdentity volume;
-  volume.type = DriveTypeCode(drives, letter);
-  volume.label_field = LabelField(drives, letter);
-  volume.serial = drives.VolumeSerial(RootPath(letter));
-  return volume;
+  drives.Refresh();
+  DriveInfo drive = drives.Query(letter);
+  return {drive.type, LabelField(drive.label), std::move(drive.serial)};
 }
 
 }  // namespace zbk

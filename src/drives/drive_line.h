@@ -18,23 +18,19 @@ namespace zbk {
 // so a longer one pushes the space columns to the right).
 inline constexpr std::size_t kLabelFieldWidth = 15;
 
-// "C:\" for 'C'.
-std::string RootPath(char letter);
-
-int DriveTypeCode(Drives& drives, char letter);
 // The 8-character name of a type code.
 std::string_view DriveTypeName(int code);
 // " C:  "
 std::string LetterField(char letter);
-// The volume label padded with spaces to at least 15 characters, never cut.
-std::string LabelField(Drives& drives, char letter);
+// The volume label padded with spaces to at least 15 characters, never cut;
+// 15 spaces when the query failed.
+std::string LabelField(const std::optional<std::string>& label);
 // Whole GiB right-aligned in 6, zeros written as the letter O, a space after
-// the first three characters; empty for a negative count.
-std::string GigabyteText(std::int64_t bytes);
+// the first three characters; empty when the query failed.
+std::string GigabyteText(std::optional<std::int64_t> bytes);
 
-// The row of the drive `index` (1 = A ... 26 = Z). The platform is asked in
-// the order drive type, volume label, free bytes, total bytes.
-ShortText DriveLine(Drives& drives, int index);
+// The row of the drive `letter`.
+ShortText DriveLine(char letter, const DriveInfo& drive);
 
 // Read back from a row: the label field, characters 16 to 30 (fewer when
 // the row is shorter); the drive letter of characters 2 and 3 (a letter A-Z
@@ -43,14 +39,15 @@ ShortText DriveLine(Drives& drives, int index);
 std::string_view LabelFieldOfRow(std::string_view row);
 std::optional<char> DriveOfRow(std::string_view row);
 
-// What tells one medium in a drive from another. Read in the platform's
-// order: the drive type first, then the label, then the serial number.
+// What tells one medium in a drive from another.
 struct VolumeIdentity {
   int type = kDriveNoRoot;
   std::string label_field;  // as LabelField gives it
   std::optional<std::string> serial;
   bool operator==(const VolumeIdentity&) const = default;
 };
+// Reads the drives afresh (Refresh), then identifies the volume in drive
+// `letter`.
 VolumeIdentity IdentifyVolume(Drives& drives, char letter);
 
 }  // namespace zbk

@@ -14,8 +14,11 @@ void RefreshDrives(WindowState& state) {
     state.w.Fo.SetCaption(Join(state.HostCaption, "  ", FramedNumber(seconds), "s"));
   }
   ListBox& li = state.w.Li;
+  Drives& drives = state.os.drives;
+  drives.Refresh();
   for (int i = 1; i <= 26; ++i) {
-    const ShortText line = DriveLine(state.os.drives, i);
+    const char letter = static_cast<char>('A' + i - 1);
+    const ShortText line = DriveLine(letter, drives.Query(letter));
     if (li.Count() > i) {
       if (li.Row(i) == line.view()) continue;
       state.w.Yes.SetCaption("Analizuj"_cp);

@@ -7,6 +7,11 @@
 // Texts crossing these interfaces are Windows-1250 bytes, except NativePath:
 // the platform's own name of a folder or file (UTF-8 bytes on Linux), which
 // the core never interprets, only passes back.
+//
+// An answer that may be "none" (a drive without a medium, a folder that
+// cannot be listed, a catalogue that cannot be created) says so in its
+// result: an empty std::optional, or a null pointer where the result is an
+// object. Only the file errors that end a command are thrown: FileError.
 #pragma once
 
 #include <cstdint>
@@ -32,24 +37,36 @@ enum DriveTypeCodes : int {
   kDriveRamDisk = 6,
 };
 
+// What the system tells of one drive letter. A query that fails (no
+// medium, no such drive) leaves its field empty.
+struct DriveInfo {
+  int type = kDriveNoRoot;
+  std::optional<std::int64_t> free;   // bytes available to the caller
+  std::optional<std::int64_t> total;  // bytes
+  std::optional<NativePath> root;     // where its root folder is listed
+  std::optional<std::string> label;   // Windows-1250
+  // The volume's serial number as the system shows it ("1A2B-3C4D" on
+  // Windows, the file system's UUID on Linux); none where it has none.
+  std::optional<std::string> serial;
+};
+
 class Drives {
  public:
   virtual ~Drives() = default;
-  // `root` is a drive letter followed by ":\" (C:\ for drive C).
-  virtual int DriveType(std::string_view root) = 0;
-  // The volume label, or false when the query fails.
-  virtual bool VolumeLabel(std::string_view root, std::string& label) = 0;
-  // The volume's serial number as the system shows it ("1A2B-3C4D" on
-  // Windows, the file system's UUID on Linux), or nothing when there is none
-  // or the query fails.
-  virtual std::optional<std::string> VolumeSerial(std::string_view root) = 0;
-  // Free bytes available to the caller and total bytes of drive n (1 = A,
-  // 26 = Z); -1 when the query fails.
-  virtual std::int64_t DiskFree(int drive) = 0;
-  virtual std::int64_t DiskSize(int drive) = 0;
-  // Where the drive's root folder is, for listing it.
-  virtual NativePath RootFolder(char letter) = 0;
+  // Reads the system's drives afresh. Query answers from what was read
+  // until the next Refresh; drives whose queries ask the system each time
+  // need none.
+  virtual void Refresh() {}
+  // The drive of `letter`, 'A' to 'Z'.
+  virtual DriveInfo Query(char letter) = 0;
 };
+
+// Sizes are kept in 32 bits: exact below kSizeLimit, and kSizeLimit for
+// every file of that many bytes or more.
+inline constexpr std::uint32_t kSizeLimit = 4294967295u;
+constexpr std::uint32_t ClampedSize(std::uint64_t bytes) {
+  return bytes >= kSizeLimit ? kSizeLimit : static_cast<std::uint32_t>(bytes);
+}
 
 enum class EntryKind {
   kFile,    // a file, or anything else that is no folder and no link to one
@@ -62,7 +79,7 @@ struct FolderEntry {
   std::string name;   // Windows-1250; characters it lacks shown as '?'
   NativePath native;  // the platform's own name, to descend into or open
   EntryKind kind = EntryKind::kFile;
-  std::uint32_t size = 0;  // 4294967295 for every file of that size or more
+  std::uint32_t size = 0;  // ClampedSize of its bytes
 
   bool folder() const { return kind == EntryKind::kFolder; }
   bool file() const { return kind == EntryKind::kFile; }
@@ -128,7 +145,7 @@ class Files {
   // Lists the entries of `folder` whose names match `pattern` ("*.*" for
   // all, "*.TXT"), letter case ignored; every kind of entry, "." and ".."
   // included where the system lists them. nullptr when the folder cannot be
-  // read or nothing matches.
+  // read (an empty path cannot) or nothing matches.
   virtual std::unique_ptr<FolderListing> List(const NativePath& folder, std::string_view pattern,
                                               ListingDetail detail) = 0;
   // The path of the entry `name` of `folder`.
@@ -139,7 +156,8 @@ class Files {
   // working folder, in a temporary file of its own that is created anew and
   // never through a link. Removes the temporary files that runs of the same
   // name left behind when they were killed. nullptr when the temporary file
-  // cannot be created, or `name` is taken by a folder, a device or a FIFO.
+  // cannot be created, `name` is no plain name of that folder ("", ".",
+  // "..", one with a "/"), or it is taken by a folder, a device or a FIFO.
   virtual std::unique_ptr<OutputFile> Create(std::string_view name) = 0;
   // Opens an existing file for reading; throws FileError when it cannot.
   // `shown` is the name the error message gives.
@@ -148,6 +166,33 @@ class Files {
   // will list them, before the ones named earlier; nothing forgets them
   // all. A hint only: Files that can list ahead of need do.
   virtual void Prefetch(const std::vector<NativePath>& /*folders*/) {}
+};
+
+// A Files that passes every call on to another: a decorator derives from it
+// and overrides only what it changes.
+class FilesWrapper : public Files {
+ public:
+  explicit FilesWrapper(Files& inner) : inner_(inner) {}
+
+  std::unique_ptr<FolderListing> List(const NativePath& folder, std::string_view pattern,
+                                      ListingDetail detail) override {
+    return inner_.List(folder, pattern, detail);
+  }
+  NativePath Child(const NativePath& folder, const NativePath& name) override {
+    return inner_.Child(folder, name);
+  }
+  NativePath WorkingFolder() override { return inner_.WorkingFolder(); }
+  std::unique_ptr<OutputFile> Create(std::string_view name) override { return inner_.Create(name); }
+  std::unique_ptr<InputFile> Open(const NativePath& file, std::string_view shown) override {
+    return inner_.Open(file, shown);
+  }
+  void Prefetch(const std::vector<NativePath>& folders) override { inner_.Prefetch(folders); }
+
+ protected:
+  Files& inner() { return inner_; }
+
+ private:
+  Files& inner_;
 };
 
 class Hosts {

@@ -35,7 +35,7 @@ struct PrefetchingFiles::Job {
 };
 
 PrefetchingFiles::PrefetchingFiles(Files& inner, int workers, std::size_t ahead)
-    : inner_(inner), ahead_(ahead) {
+    : FilesWrapper(inner), ahead_(ahead) {
   for (int i = 0; i < workers; ++i) workers_.emplace_back([this] { Work(); });
 }
 
@@ -68,7 +68,7 @@ void PrefetchingFiles::Prefetch(const std::vector<NativePath>& folders) {
 std::unique_ptr<FolderListing> PrefetchingFiles::List(const NativePath& folder,
                                                       std::string_view pattern,
                                                       ListingDetail detail) {
-  if (!IsWalkListing(pattern, detail)) return inner_.List(folder, pattern, detail);
+  if (!IsWalkListing(pattern, detail)) return inner().List(folder, pattern, detail);
   std::shared_ptr<Job> job;
   {
     std::unique_lock lock(mutex_);
@@ -85,7 +85,7 @@ std::unique_ptr<FolderListing> PrefetchingFiles::List(const NativePath& folder,
     }
   }
   work_.notify_all();  // a place ahead is free
-  if (!job) return inner_.List(folder, pattern, detail);
+  if (!job) return inner().List(folder, pattern, detail);
   if (!job->listed) return nullptr;
   return std::make_unique<ReadyListing>(std::move(job->entries));
 }
@@ -110,7 +110,7 @@ void PrefetchingFiles::Work() {
     std::vector<FolderEntry> entries;
     bool listed = false;
     try {
-      if (const auto listing = inner_.List(job->folder, "*.*", ListingDetail::kWithSizes)) {
+      if (const auto listing = inner().List(job->folder, "*.*", ListingDetail::kWithSizes)) {
         listed = true;
         FolderEntry entry;
         while (listing->Next(entry)) entries.push_back(entry);

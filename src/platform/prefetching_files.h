@@ -18,7 +18,7 @@
 
 namespace zbk {
 
-class PrefetchingFiles : public Files {
+class PrefetchingFiles : public FilesWrapper {
  public:
   // `ahead`: how many of the named folders may be listed before they are
   // needed, which bounds the memory the waiting listings take.
@@ -30,14 +30,6 @@ class PrefetchingFiles : public Files {
   void Prefetch(const std::vector<NativePath>& folders) override;
   std::unique_ptr<FolderListing> List(const NativePath& folder, std::string_view pattern,
                                       ListingDetail detail) override;
-  NativePath Child(const NativePath& folder, const NativePath& name) override {
-    return inner_.Child(folder, name);
-  }
-  NativePath WorkingFolder() override { return inner_.WorkingFolder(); }
-  std::unique_ptr<OutputFile> Create(std::string_view name) override { return inner_.Create(name); }
-  std::unique_ptr<InputFile> Open(const NativePath& file, std::string_view shown) override {
-    return inner_.Open(file, shown);
-  }
 
  private:
   struct Job;
@@ -45,7 +37,6 @@ class PrefetchingFiles : public Files {
   void Work();
   std::shared_ptr<Job> NextJob();  // with the lock held
 
-  Files& inner_;
   const std::size_t ahead_;
   std::mutex mutex_;
   std::condition_variable work_;            // a job may be waiting, or the end

@@ -58,39 +58,43 @@ TEST_F(MountDrivesTest, DrivesShowTypeLabelSpaceAndRoot) {
         Line(11, "media/Kopia zapasowa", "ext4", Device("sdc")) +
         Line(12, "hostname", "ext4", Device("sdc")));
   MountDrives drives = Drives();
-  EXPECT_EQ(drives.DriveType("C:\\"), kDriveFixed);
-  EXPECT_EQ(drives.DriveType("D:\\"), kDriveRemovable);  // the device says so
-  std::string label;
-  ASSERT_TRUE(drives.VolumeLabel("D:\\", label));
-  EXPECT_EQ(label, std::string("Zdjęcia ?"_cp));
-  EXPECT_EQ(drives.VolumeSerial("D:\\"), "1A2B-3C4D");  // the file system's UUID
-  EXPECT_EQ(drives.RootFolder('D'), (fixture_ / "mnt/dysk").string());
-  EXPECT_GT(drives.DiskSize(4), 0);
-  EXPECT_GE(drives.DiskFree(4), 0);
-  EXPECT_LE(drives.DiskFree(4), drives.DiskSize(4));
+  drives.Refresh();
+  EXPECT_EQ(drives.Query('C').type, kDriveFixed);
+  const DriveInfo d = drives.Query('D');
+  EXPECT_EQ(d.type, kDriveRemovable);  // the device says so
+  EXPECT_EQ(d.label, std::string("Zdjęcia ?"_cp));
+  EXPECT_EQ(d.serial, "1A2B-3C4D");  // the file system's UUID
+  EXPECT_EQ(d.root, (fixture_ / "mnt/dysk").string());
+  ASSERT_TRUE(d.free && d.total);
+  EXPECT_GT(*d.total, 0);
+  EXPECT_GE(*d.free, 0);
+  EXPECT_LE(*d.free, *d.total);
 
-  EXPECT_EQ(drives.DriveType("E:\\"), kDriveFixed);  // no label link: the mount point's name
-  ASSERT_TRUE(drives.VolumeLabel("E:\\", label));
-  EXPECT_EQ(label, "Kopia zapasowa");
-  EXPECT_EQ(drives.VolumeSerial("E:\\"), std::nullopt);
+  const DriveInfo e = drives.Query('E');
+  EXPECT_EQ(e.type, kDriveFixed);
+  EXPECT_EQ(e.label, "Kopia zapasowa");  // no label link: the mount point's name
+  EXPECT_EQ(e.serial, std::nullopt);
 
   // A file bound over another is no drive.
-  EXPECT_EQ(drives.DriveType("F:\\"), kDriveNoRoot);
-  EXPECT_FALSE(drives.VolumeLabel("F:\\", label));
-  EXPECT_EQ(drives.DiskFree(6), -1);
-  EXPECT_EQ(drives.DiskSize(6), -1);
-  EXPECT_EQ(drives.RootFolder('F'), "");
+  const DriveInfo f = drives.Query('F');
+  EXPECT_EQ(f.type, kDriveNoRoot);
+  EXPECT_FALSE(f.label || f.serial || f.free || f.total || f.root);
 }
 
-TEST_F(MountDrivesTest, EachTypeQuestionReadsTheTableAfresh) {
+TEST_F(MountDrivesTest, QueriesAnswerFromTheLastRefresh) {
   Table(Line(10, "mnt/dysk", "vfat", Device("sdb1")));
   MountDrives drives = Drives();
-  EXPECT_EQ(drives.DriveType("D:\\"), kDriveRemovable);
+  EXPECT_EQ(drives.Query('C').type, kDriveNoRoot) << "nothing read yet";
+  drives.Refresh();
+  EXPECT_EQ(drives.Query('D').type, kDriveRemovable);
   Table("");
-  EXPECT_EQ(drives.DriveType("D:\\"), kDriveNoRoot);
-  EXPECT_EQ(drives.DiskFree(4), -1);
+  EXPECT_EQ(drives.Query('D').type, kDriveRemovable);
+  drives.Refresh();
+  EXPECT_EQ(drives.Query('D').type, kDriveNoRoot);
+  EXPECT_EQ(drives.Query('D').free, std::nullopt);
   fixture_.Write("mountinfo", "");
-  EXPECT_EQ(drives.DriveType("C:\\"), kDriveNoRoot);
+  drives.Refresh();
+  EXPECT_EQ(drives.Query('C').type, kDriveNoRoot);
 }
 
 TEST(DeviceFacts, UdevEscapesAreDecoded) {

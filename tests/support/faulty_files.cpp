@@ -60,12 +60,12 @@ std::unique_ptr<FolderListing> FaultyFiles::List(const NativePath& folder, std::
   const int earlier = listings_[folder]++;
   if (faults.before_list) faults.before_list(folder, earlier);
   if (faults.deny_list && faults.deny_list(folder, earlier)) return nullptr;
-  return inner_.List(folder, pattern, detail);
+  return inner().List(folder, pattern, detail);
 }
 
 std::unique_ptr<OutputFile> FaultyFiles::Create(std::string_view name) {
   if (faults.refuse_create) return nullptr;
-  auto file = inner_.Create(name);
+  auto file = inner().Create(name);
   if (!file) return nullptr;
   return std::make_unique<FaultyOutputFile>(std::move(file), std::string(name), faults.write_room,
                                             faults.fail_close);
@@ -76,7 +76,7 @@ std::unique_ptr<InputFile> FaultyFiles::Open(const NativePath& file, std::string
   if (faults.deny_open && faults.deny_open(file)) {
     throw FileError(FileError::Kind::kOpen, shown);
   }
-  auto opened = inner_.Open(file, shown);
+  auto opened = inner().Open(file, shown);
   if (!faults.read_room) return opened;
   return std::make_unique<FaultyInputFile>(std::move(opened), std::string(shown),
                                            *faults.read_room);

@@ -13,7 +13,7 @@
 
 namespace zbk::testing {
 
-class FaultyFiles : public Files {
+class FaultyFiles : public FilesWrapper {
  public:
   struct Faults {
     // Runs before each listing of a folder with the number of earlier
@@ -36,21 +36,16 @@ class FaultyFiles : public Files {
     std::optional<std::size_t> read_room;
   };
 
-  explicit FaultyFiles(Files& inner) : inner_(inner) {}
+  explicit FaultyFiles(Files& inner) : FilesWrapper(inner) {}
 
   Faults faults;
 
   std::unique_ptr<FolderListing> List(const NativePath& folder, std::string_view pattern,
                                       ListingDetail detail) override;
-  NativePath Child(const NativePath& folder, const NativePath& name) override {
-    return inner_.Child(folder, name);
-  }
-  NativePath WorkingFolder() override { return inner_.WorkingFolder(); }
   std::unique_ptr<OutputFile> Create(std::string_view name) override;
   std::unique_ptr<InputFile> Open(const NativePath& file, std::string_view shown) override;
 
  private:
-  Files& inner_;
   std::map<NativePath, int> listings_;
 };
 

@@ -23,10 +23,6 @@ std::string Normal(std::string_view path) {
   return out;
 }
 
-std::uint32_t ListedSize(std::size_t bytes) {
-  return bytes >= 4294967295u ? 4294967295u : static_cast<std::uint32_t>(bytes);
-}
-
 class MemoryListing : public FolderListing {
  public:
   explicit MemoryListing(std::vector<FolderEntry> entries) : entries_(std::move(entries)) {}
@@ -57,7 +53,7 @@ class MemoryOutputFile : public OutputFile {
     }
     file->folder = file->link = false;
     file->bytes = std::move(bytes_);
-    file->size = ListedSize(file->bytes.size());
+    file->size = file->bytes.size();
     return true;
   }
 
@@ -126,7 +122,7 @@ Node& MemoryFiles::AddFile(const NativePath& folder, std::string_view name,
   Node file;
   file.name = file.native_name = std::string(name);
   file.bytes = std::string(bytes);
-  file.size = ListedSize(bytes.size());
+  file.size = bytes.size();
   return Add(folder, std::move(file));
 }
 
@@ -151,15 +147,19 @@ bool MemoryFiles::Remove(const NativePath& path) {
 
 std::unique_ptr<FolderListing> MemoryFiles::List(const NativePath& folder, std::string_view pattern,
                                                  ListingDetail /*detail*/) {
-  const Node* node = Find(folder);
+  const Node* node = folder.empty() ? nullptr : Find(folder);
   if (node == nullptr || !node->folder || node->unlistable) return nullptr;
   std::vector<FolderEntry> entries;
+  for (const std::string dots : {".", ".."}) {
+    if (MatchesPattern(dots, pattern)) entries.push_back({dots, dots, EntryKind::kFolder, 0});
+  }
   for (const auto& entry : node->entries) {
     if (!MatchesPattern(entry->name, pattern)) continue;
     const EntryKind kind = entry->link     ? EntryKind::kLink
                            : entry->folder ? EntryKind::kFolder
                                            : EntryKind::kFile;
-    entries.push_back({entry->name, entry->native_name, kind, entry->size});
+    const std::uint32_t size = kind == EntryKind::kFile ? ClampedSize(entry->size) : 0;
+    entries.push_back({entry->name, entry->native_name, kind, size});
   }
   if (entries.empty()) return nullptr;
   return std::make_unique<MemoryListing>(std::move(entries));
@@ -171,7 +171,9 @@ NativePath MemoryFiles::Child(const NativePath& folder, const NativePath& name) 
 
 std::unique_ptr<OutputFile> MemoryFiles::Create(std::string_view name) {
   created_.emplace_back(name);
-  if (name.empty() || name.find('/') != std::string_view::npos) return nullptr;
+  if (name.empty() || name == "." || name == ".." || name.find('/') != std::string_view::npos) {
+    return nullptr;
+  }
   const Node* file = Find(NativePath(kWorkingFolder) + "/" + std::string(name));
   if (file != nullptr && file->folder && !file->link) return nullptr;
   return std::make_unique<MemoryOutputFile>(*this, std::string(name));

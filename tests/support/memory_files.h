@@ -1,7 +1,9 @@
 // A file system held in memory, for tests and fuzzing: folders of entries in
-// listing order, each with its Windows-1250 name as listed and a native name
-// of its own (so two entries may be listed under the same name), and files
-// with contents. A native path is the native names from the top joined by
+// listing order (after "." and ".."), each with its Windows-1250 name as
+// listed and a native name of its own (so two entries may be listed under
+// the same name), and files with contents. It behaves as the system's Files
+// do (the contract tests hold it to them), except that a catalogue being
+// written has no temporary file. A native path is the native names from the top joined by
 // "/", such as "/work/a.txt". The working folder is "/work".
 #pragma once
 
@@ -23,7 +25,7 @@ class MemoryFiles : public Files {
     std::string native_name;  // its part of a native path
     bool folder = false;
     bool link = false;                           // a link to a folder, or one leading nowhere
-    std::uint32_t size = 0;                      // as listed (files)
+    std::uint64_t size = 0;                      // in bytes, clamped when listed (files)
     std::string bytes;                           // the contents (files)
     bool unlistable = false;                     // a listing of this folder fails (folders)
     std::vector<std::shared_ptr<Node>> entries;  // listing order (folders)
@@ -38,7 +40,7 @@ class MemoryFiles : public Files {
   // Appends an entry to a folder's listing; an empty native name becomes the
   // entry's position in the folder, so that names need not be unique.
   Node& Add(const NativePath& folder, Node entry);
-  // A file whose listed size is its length.
+  // A file whose size is its length.
   Node& AddFile(const NativePath& folder, std::string_view name, std::string_view bytes);
   // The node at `path`, or nullptr.
   Node* Find(const NativePath& path);

@@ -10,8 +10,8 @@ namespace {
 
 constexpr std::int64_t kGiB = std::int64_t{1} << 30;
 
-DriveSpec Fixed(std::string label, std::int64_t free_gib, std::int64_t total_gib) {
-  DriveSpec drive;
+DriveInfo Fixed(std::string label, std::int64_t free_gib, std::int64_t total_gib) {
+  DriveInfo drive;
   drive.type = kDriveFixed;
   drive.label = std::move(label);
   drive.free = free_gib * kGiB;
@@ -20,8 +20,8 @@ DriveSpec Fixed(std::string label, std::int64_t free_gib, std::int64_t total_gib
   return drive;
 }
 
-DriveSpec EmptyCdDrive() {
-  DriveSpec drive;
+DriveInfo EmptyCdDrive() {
+  DriveInfo drive;
   drive.type = kDriveCdRom;
   return drive;
 }
@@ -38,22 +38,19 @@ TEST(GigabyteText, WholeGibibytesRightAlignedWithLetterOAndAThousandsGap) {
   EXPECT_EQ(GigabyteText(10000 * kGiB), " 1O OOO");
   EXPECT_EQ(GigabyteText(123456 * kGiB), "123 456");
   EXPECT_EQ(GigabyteText(1000000 * kGiB), "1OO OOOO");
-  EXPECT_EQ(GigabyteText(-1), "");
+  EXPECT_EQ(GigabyteText(std::nullopt), "");
   EXPECT_EQ(GigabyteText(INT64_MAX), "858 9934591");
 }
 
 TEST(DriveLine, FieldsLineUpUnderTheHeader) {
-  DriveTable drives;
-  drives.Set('C', Fixed("SYSTEM", 37, 931));
-  DriveSpec stick = Fixed("ZDJECIA_RODZINNE_01", 2000, 3726);
+  DriveInfo stick = Fixed("ZDJECIA_RODZINNE_01", 2000, 3726);
   stick.type = kDriveRemovable;
-  drives.Set('D', stick);
-  drives.Set('E', EmptyCdDrive());
-  EXPECT_EQ(DriveLine(drives, 3).str(), " C:   lokalny  SYSTEM              37    931");
-  EXPECT_EQ(DriveLine(drives, 4).str(), " D:  wymienny  ZDJECIA_RODZINNE_01  2 OOO  3 726");
-  EXPECT_EQ(DriveLine(drives, 5).str(), " E:  CD / DVD                 ");
-  EXPECT_EQ(DriveLine(drives, 2).str(), " B:   -brak-                  ");
-  EXPECT_EQ(DriveLine(drives, 3).size(), 44u);
+  EXPECT_EQ(DriveLine('C', Fixed("SYSTEM", 37, 931)).str(),
+            " C:   lokalny  SYSTEM              37    931");
+  EXPECT_EQ(DriveLine('D', stick).str(), " D:  wymienny  ZDJECIA_RODZINNE_01  2 OOO  3 726");
+  EXPECT_EQ(DriveLine('E', EmptyCdDrive()).str(), " E:  CD / DVD                 ");
+  EXPECT_EQ(DriveLine('B', DriveInfo{}).str(), " B:   -brak-                  ");
+  EXPECT_EQ(DriveLine('C', Fixed("SYSTEM", 37, 931)).size(), 44u);
 }
 
 TEST(DriveLine, TypeNamesLabelsAndFailingQueries) {
@@ -61,23 +58,16 @@ TEST(DriveLine, TypeNamesLabelsAndFailingQueries) {
                          "sieciowy", "CD / DVD", "RAMdisk "};
   for (int code = 0; code <= 6; ++code) EXPECT_EQ(DriveTypeName(code), names[code]);
   EXPECT_EQ(DriveTypeName(7), "nieznany");
-  DriveTable drives;
-  DriveSpec drive = Fixed("", 1, 2);
-  drive.label = std::string("AB\0CD", 5);
-  drives.Set('F', drive);
-  EXPECT_EQ(LabelField(drives, 'F'), "AB             ");
-  drive.label = std::string(15, 'L');
-  drives.Set('F', drive);
-  EXPECT_EQ(LabelField(drives, 'F'), std::string(15, 'L'));
-  drive.label = std::string(300, 'L');
-  drive.free = -1;
-  drives.Set('F', drive);
-  EXPECT_EQ(LabelField(drives, 'F'), std::string(201, 'L'));
+  EXPECT_EQ(LabelField(std::string("AB\0CD", 5)), "AB             ");
+  EXPECT_EQ(LabelField(std::string(15, 'L')), std::string(15, 'L'));
+  EXPECT_EQ(LabelField(std::string(300, 'L')), std::string(201, 'L'));
+  EXPECT_EQ(LabelField(std::nullopt), std::string(15, ' '));
   // A failing free-space query leaves its field empty; the total moves left.
-  EXPECT_EQ(DriveLine(drives, 6).size(), 223u);
+  DriveInfo drive = Fixed(std::string(300, 'L'), 1, 2);
+  drive.free.reset();
+  EXPECT_EQ(DriveLine('F', drive).size(), 223u);
   drive.label = "X";
-  drives.Set('F', drive);
-  EXPECT_EQ(DriveLine(drives, 6).str(), " F:   lokalny  X                    2");
+  EXPECT_EQ(DriveLine('F', drive).str(), " F:   lokalny  X                    2");
 }
 
 struct RefreshTest : ::testing::Test {
@@ -116,8 +106,8 @@ TEST_F(RefreshTest, AChangedRowIsReplacedSelectedAndArmsAnalizuj) {
   f.toolkit.Tick();
   f.toolkit.FocusControl(Control::kE);
   // Less free space, but the same whole number of GiB: nothing changes.
-  DriveSpec c = Fixed("SYSTEM", 37, 931);
-  c.free += kGiB / 2;
+  DriveInfo c = Fixed("SYSTEM", 37, 931);
+  *c.free += kGiB / 2;
   f.drives.Set('C', c);
   f.toolkit.Tick();
   EXPECT_EQ(f.toolkit.li().Selected(), -1);

@@ -55,32 +55,31 @@ TEST(Win32Services, ACatalogueRunWritesPolishNamesInWindows1250) {
 
 TEST(Win32Services, DrivesOfTheSystem) {
   Win32Drives drives;
-  EXPECT_EQ(drives.DriveType("C:\\"), kDriveFixed);
-  EXPECT_GT(drives.DiskSize(3), 0);
-  EXPECT_GE(drives.DiskFree(3), 0);
-  EXPECT_LE(drives.DiskFree(3), drives.DiskSize(3));
-  std::string label = "unchanged";
-  EXPECT_TRUE(drives.VolumeLabel("C:\\", label));
-  EXPECT_NE(label, "unchanged");
+  const DriveInfo c = drives.Query('C');
+  EXPECT_EQ(c.type, kDriveFixed);
+  ASSERT_TRUE(c.free && c.total);
+  EXPECT_GT(*c.total, 0);
+  EXPECT_GE(*c.free, 0);
+  EXPECT_LE(*c.free, *c.total);
+  EXPECT_TRUE(c.label);
+  EXPECT_TRUE(c.serial);
 
   // A letter with no drive behind it.
   const DWORD present = GetLogicalDrives();
-  int missing = 0;
-  for (int i = 1; i <= 26 && missing == 0; ++i) {
-    if ((present & (1u << (i - 1))) == 0) missing = i;
+  char missing = 0;
+  for (int i = 0; i < 26 && missing == 0; ++i) {
+    if ((present & (1u << i)) == 0) missing = static_cast<char>('A' + i);
   }
   ASSERT_NE(missing, 0);
-  const std::string root = {static_cast<char>('A' + missing - 1), ':', '\\'};
-  EXPECT_EQ(drives.DriveType(root), kDriveNoRoot);
-  EXPECT_EQ(drives.DiskFree(missing), -1);
-  EXPECT_EQ(drives.DiskSize(missing), -1);
-  EXPECT_FALSE(drives.VolumeLabel(root, label));
-  EXPECT_EQ(drives.DiskFree(0), -1);
-  EXPECT_EQ(drives.DiskFree(27), -1);
+  const DriveInfo none = drives.Query(missing);
+  EXPECT_EQ(none.type, kDriveNoRoot);
+  EXPECT_FALSE(none.label || none.serial || none.free || none.total || none.root);
 
   // The root folder is listed in its long-path form.
+  ASSERT_TRUE(c.root);
+  EXPECT_EQ(WideOf(*c.root), L"\\\\?\\C:\\");
   Win32Files files;
-  const auto listing = files.List(drives.RootFolder('C'), "*.*", ListingDetail::kNamesAndKinds);
+  const auto listing = files.List(*c.root, "*.*", ListingDetail::kNamesAndKinds);
   ASSERT_NE(listing, nullptr);
   bool windows_folder = false;
   FolderEntry entry;

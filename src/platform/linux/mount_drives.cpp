@@ -14,14 +14,6 @@
 namespace zbk {
 namespace {
 
-char LetterOfRoot(std::string_view root) {
-  return root.empty() ? '\0' : root.front();
-}
-
-char LetterOfDrive(int drive) {
-  return (drive >= 1 && drive <= 26) ? static_cast<char>('A' + drive - 1) : '\0';
-}
-
 bool IsFolder(const std::string& path) {
   struct stat st {};
   return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
@@ -41,7 +33,7 @@ std::int64_t Bytes(unsigned long long blocks, unsigned long block_size) {
 
 }  // namespace
 
-void MountDrives::ReadMountTable() {
+void MountDrives::Refresh() {
   std::ifstream in(sources_.mount_table, std::ios::binary);
   const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   std::vector<MountedDrive> drives;
@@ -56,49 +48,24 @@ void MountDrives::ReadMountTable() {
   letters_.Update(drives);
 }
 
-int MountDrives::DriveType(std::string_view root) {
-  ReadMountTable();
-  const MountedDrive* drive = Find(LetterOfRoot(root));
-  return drive ? drive->type : kDriveNoRoot;
-}
-
-bool MountDrives::VolumeLabel(std::string_view root, std::string& label) {
-  const MountedDrive* drive = Find(LetterOfRoot(root));
-  if (drive == nullptr) return false;
-  const std::optional<std::string> device_label =
-      LabelOfDevice(sources_.labels, drive->mount.source);
-  label = Utf8ToCp1250(device_label ? *device_label : LastPart(drive->mount.mount_point));
-  return true;
-}
-
-std::optional<std::string> MountDrives::VolumeSerial(std::string_view root) {
-  const MountedDrive* drive = Find(LetterOfRoot(root));
-  if (drive == nullptr) return std::nullopt;
+DriveInfo MountDrives::Query(char letter) {
+  DriveInfo info;
+  const MountedDrive* drive = letters_.At(letter);
+  if (drive == nullptr) return info;
+  const Mount& mount = drive->mount;
+  info.type = drive->type;
+  info.root = mount.mount_point;
+  const std::optional<std::string> label = LabelOfDevice(sources_.labels, mount.source);
+  info.label = Utf8ToCp1250(label ? *label : LastPart(mount.mount_point));
   // The links of /dev/disk/by-uuid are named and escaped as those of the
   // labels are.
-  const std::optional<std::string> uuid = LabelOfDevice(sources_.uuids, drive->mount.source);
-  if (!uuid) return std::nullopt;
-  return Utf8ToCp1250(*uuid);
-}
-
-std::int64_t MountDrives::DiskFree(int drive) {
-  const MountedDrive* found = Find(LetterOfDrive(drive));
-  struct statvfs st {};
-  if (found == nullptr || statvfs(found->mount.mount_point.c_str(), &st) != 0) return -1;
-  return Bytes(st.f_bavail, st.f_frsize);
-}
-
-std::int64_t MountDrives::DiskSize(int drive) {
-  const MountedDrive* found = Find(LetterOfDrive(drive));
-  struct statvfs st {};
-  if (found == nullptr || statvfs(found->mount.mount_point.c_str(), &st) != 0) return -1;
-  return Bytes(st.f_blocks, st.f_frsize);
-}
-
-NativePath MountDrives::RootFolder(char letter) {
-  ReadMountTable();
-  const MountedDrive* drive = Find(letter);
-  return drive ? drive->mount.mount_point : NativePath();
+  if (const auto uuid = LabelOfDevice(sources_.uuids, mount.source))
+    info.serial = Utf8ToCp1250(*uuid);
+  if (struct statvfs st{}; statvfs(mount.mount_point.c_str(), &st) == 0) {
+    info.free = Bytes(st.f_bavail, st.f_frsize);
+    info.total = Bytes(st.f_blocks, st.f_frsize);
+  }
+  return info;
 }
 
 }  // namespace zbk

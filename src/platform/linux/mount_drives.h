@@ -3,9 +3,8 @@
 // system label where one can be read without root rights (else the last
 // part of the mount point, which desktop automounters name after the
 // label), the file system's UUID as its serial, free and total bytes from
-// statvfs. The mount table is read afresh
-// at every drive type question, so each refresh of the drive list sees the
-// mounts of that moment.
+// statvfs. The mount table is read at each Refresh; queries answer from it
+// until the next.
 #pragma once
 
 #include <string>
@@ -27,17 +26,10 @@ class MountDrives : public Drives {
  public:
   explicit MountDrives(MountSources sources = {}) : sources_(std::move(sources)) {}
 
-  int DriveType(std::string_view root) override;
-  bool VolumeLabel(std::string_view root, std::string& label) override;
-  std::optional<std::string> VolumeSerial(std::string_view root) override;
-  std::int64_t DiskFree(int drive) override;
-  std::int64_t DiskSize(int drive) override;
-  NativePath RootFolder(char letter) override;
+  void Refresh() override;
+  DriveInfo Query(char letter) override;
 
  private:
-  void ReadMountTable();
-  const MountedDrive* Find(char letter) const { return letters_.At(letter); }
-
   MountSources sources_;
   DriveLetters letters_;
 };

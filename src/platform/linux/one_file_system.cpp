@@ -35,7 +35,7 @@ class SameDeviceListing : public FolderListing {
 }  // namespace
 
 OneFileSystemFiles::OneFileSystemFiles(Files& files, DeviceOf device_of)
-    : files_(files), device_of_(std::move(device_of)) {}
+    : FilesWrapper(files), device_of_(std::move(device_of)) {}
 
 std::optional<dev_t> OneFileSystemFiles::StatDevice(const NativePath& folder) {
   struct stat st {};
@@ -46,10 +46,10 @@ std::optional<dev_t> OneFileSystemFiles::StatDevice(const NativePath& folder) {
 std::unique_ptr<FolderListing> OneFileSystemFiles::List(const NativePath& folder,
                                                         std::string_view pattern,
                                                         ListingDetail detail) {
-  std::unique_ptr<FolderListing> listing = files_.List(folder, pattern, detail);
+  std::unique_ptr<FolderListing> listing = inner().List(folder, pattern, detail);
   const std::optional<dev_t> device = device_of_(folder);
   if (!listing || !device) return listing;
-  return std::make_unique<SameDeviceListing>(std::move(listing), files_, folder, *device,
+  return std::make_unique<SameDeviceListing>(std::move(listing), inner(), folder, *device,
                                              device_of_);
 }
 

@@ -14,7 +14,7 @@
 
 namespace zbk {
 
-class OneFileSystemFiles : public Files {
+class OneFileSystemFiles : public FilesWrapper {
  public:
   // The device of a folder, or nothing when it cannot be told.
   using DeviceOf = std::function<std::optional<dev_t>(const NativePath& folder)>;
@@ -23,19 +23,10 @@ class OneFileSystemFiles : public Files {
 
   std::unique_ptr<FolderListing> List(const NativePath& folder, std::string_view pattern,
                                       ListingDetail detail) override;
-  NativePath Child(const NativePath& folder, const NativePath& name) override {
-    return files_.Child(folder, name);
-  }
-  NativePath WorkingFolder() override { return files_.WorkingFolder(); }
-  std::unique_ptr<OutputFile> Create(std::string_view name) override { return files_.Create(name); }
-  std::unique_ptr<InputFile> Open(const NativePath& file, std::string_view shown) override {
-    return files_.Open(file, shown);
-  }
 
   static std::optional<dev_t> StatDevice(const NativePath& folder);
 
  private:
-  Files& files_;
   DeviceOf device_of_;
 };
 

@@ -9,14 +9,13 @@
 #include <cerrno>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include "platform/encoding/cp1250.h"
-#include "platform/temporary_name.h"
+#include "platform/temporary_file.h"
 
 namespace zbk {
 namespace {
-
-constexpr int kAttempts = 100;
 
 bool SameFile(int fd, const std::string& path) {
   struct stat open_file {};
@@ -73,62 +72,45 @@ void SyncWorkingFolder() {
   ::close(fd);
 }
 
-class PosixCatalogueFile : public OutputFile {
+class PosixCatalogueFile : public TemporaryOutputFile {
  public:
   PosixCatalogueFile(int fd, std::string temporary, std::string native, std::string shown)
-      : fd_(fd),
+      : TemporaryOutputFile(std::move(shown)),
+        fd_(fd),
         temporary_(std::move(temporary)),
-        native_(std::move(native)),
-        shown_(std::move(shown)) {}
-  ~PosixCatalogueFile() override { Discard(); }
-  PosixCatalogueFile(const PosixCatalogueFile&) = delete;
-  PosixCatalogueFile& operator=(const PosixCatalogueFile&) = delete;
+        native_(std::move(native)) {}
+  ~PosixCatalogueFile() override { Drop(); }
 
-  void Write(std::string_view bytes) override {
-    while (!bytes.empty()) {
+ private:
+  std::size_t WriteSome(std::string_view bytes) override {
+    for (;;) {
       const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) Fail(FileError::Kind::kWrite);
-      bytes.remove_prefix(static_cast<std::size_t>(n));
+      if (n >= 0 || errno != EINTR) return n > 0 ? static_cast<std::size_t>(n) : 0;
     }
   }
-
-  bool Close(Placement placement) override {
-    if (fsync(fd_) != 0) Fail(FileError::Kind::kClose);
-    const int fd = fd_;
-    fd_ = -1;
-    if (::close(fd) != 0) Fail(FileError::Kind::kClose);
-    bool placed = true;
+  Placed Place(Placement placement) override {
+    const bool synced = fsync(fd_) == 0;
+    if (::close(std::exchange(fd_, -1)) != 0 || !synced) return Placed::kFailed;
     bool failed = false;
+    bool placed = true;
     if (placement == Placement::kReplace) {
       failed = rename(temporary_.c_str(), native_.c_str()) != 0;
     } else {
       placed = RenameIfNew(temporary_, native_, failed);
     }
-    if (failed) Fail(FileError::Kind::kClose);
-    if (!placed) Discard();
-    done_ = true;
+    if (failed) return Placed::kFailed;
+    if (!placed) return Placed::kTaken;
     SyncWorkingFolder();
-    return placed;
+    return Placed::kDone;
   }
-
- private:
-  [[noreturn]] void Fail(FileError::Kind kind) {
-    Discard();
-    throw FileError(kind, shown_);
-  }
-  void Discard() {
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = -1;
-    if (!done_) unlink(temporary_.c_str());
-    done_ = true;
+  void Remove() override {
+    if (fd_ >= 0) ::close(std::exchange(fd_, -1));
+    unlink(temporary_.c_str());
   }
 
   int fd_;
   std::string temporary_;
   std::string native_;
-  std::string shown_;
-  bool done_ = false;
 };
 
 }  // namespace
@@ -145,23 +127,22 @@ std::unique_ptr<OutputFile> CreatePosixCatalogue(std::string_view name) {
     return nullptr;
   }
   RemoveLeftovers(native);
-  for (int attempt = 0; attempt < kAttempts; ++attempt) {
-    std::string temporary = TemporaryName(native, UniqueNumber());
+  return CreateTemporary(native, [&](const std::string& temporary, bool& taken) {
+    std::unique_ptr<TemporaryOutputFile> file;
     const int fd =
         ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (fd < 0) {
-      if (errno == EEXIST) continue;
-      return nullptr;
-    }
+    taken = fd < 0 && errno == EEXIST;
+    if (fd < 0) return file;
     // Locked, it is safe from the clean-up of another run of this name;
     // that clean-up may have taken it just before the lock.
     if (flock(fd, LOCK_EX | LOCK_NB) == 0 && SameFile(fd, temporary)) {
-      return std::make_unique<PosixCatalogueFile>(fd, std::move(temporary), native,
-                                                  std::string(name));
+      file = std::make_unique<PosixCatalogueFile>(fd, temporary, native, std::string(name));
+    } else {
+      ::close(fd);
+      taken = true;
     }
-    ::close(fd);
-  }
-  return nullptr;
+    return file;
+  });
 }
 
 }  // namespace zbk

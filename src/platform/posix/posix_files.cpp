@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <utility>
 
 #include "platform/encoding/cp1250.h"
 #include "platform/posix/posix_catalogue_file.h"
@@ -17,9 +18,7 @@ namespace zbk {
 namespace {
 
 std::uint32_t ClampSize(off_t size) {
-  if (size < 0) return 0;
-  const auto bytes = static_cast<std::uint64_t>(size);
-  return bytes >= 4294967295u ? 4294967295u : static_cast<std::uint32_t>(bytes);
+  return size < 0 ? 0 : ClampedSize(static_cast<std::uint64_t>(size));
 }
 
 // The name as the program shows it: Windows-1250, and a "\\" inside it
@@ -86,45 +85,30 @@ class PosixListing : public ReadAheadListing {
   ListingDetail detail_;
 };
 
-// An open file descriptor with the name shown in error messages; closed
-// when dropped, or by Close, which reports a failure.
-class Descriptor {
+// Closed when dropped, or by Close, which reports a failure.
+class PosixInputFile : public InputFile {
  public:
-  Descriptor(int fd, std::string shown) : fd_(fd), shown_(std::move(shown)) {}
-  ~Descriptor() {
+  PosixInputFile(int fd, std::string shown) : fd_(fd), shown_(std::move(shown)) {}
+  ~PosixInputFile() override {
     if (fd_ >= 0) ::close(fd_);
   }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
+  PosixInputFile(const PosixInputFile&) = delete;
+  PosixInputFile& operator=(const PosixInputFile&) = delete;
 
-  int fd() const { return fd_; }
-  [[noreturn]] void Fail(FileError::Kind kind) const { throw FileError(kind, shown_); }
-  void Close() {
-    const int fd = fd_;
-    fd_ = -1;
-    if (::close(fd) != 0) Fail(FileError::Kind::kClose);
+  std::size_t Read(char* buffer, std::size_t size) override {
+    for (;;) {
+      const ssize_t n = ::read(fd_, buffer, size);
+      if (n >= 0) return static_cast<std::size_t>(n);
+      if (errno != EINTR) throw FileError(FileError::Kind::kRead, shown_);
+    }
+  }
+  void Close() override {
+    if (::close(std::exchange(fd_, -1)) != 0) throw FileError(FileError::Kind::kClose, shown_);
   }
 
  private:
   int fd_;
   std::string shown_;
-};
-
-class PosixInputFile : public InputFile {
- public:
-  PosixInputFile(int fd, std::string shown) : file_(fd, std::move(shown)) {}
-
-  std::size_t Read(char* buffer, std::size_t size) override {
-    for (;;) {
-      const ssize_t n = ::read(file_.fd(), buffer, size);
-      if (n >= 0) return static_cast<std::size_t>(n);
-      if (errno != EINTR) file_.Fail(FileError::Kind::kRead);
-    }
-  }
-  void Close() override { file_.Close(); }
-
- private:
-  Descriptor file_;
 };
 
 }  // namespace

@@ -2,16 +2,17 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 
-#include "platform/temporary_name.h"
+#include "platform/temporary_file.h"
 #include "platform/win32/safe_file_name.h"
 #include "platform/win32/wide_text.h"
 
 namespace zbk {
 namespace {
 
-constexpr int kAttempts = 100;
 constexpr std::size_t kLargestCall = std::size_t{1} << 30;
 
 // A temporary file of `name` that can be deleted was left by a run that
@@ -31,65 +32,41 @@ void RemoveLeftovers(std::string_view name) {
   FindClose(find);
 }
 
-class Win32CatalogueFile : public OutputFile {
+class Win32CatalogueFile : public TemporaryOutputFile {
  public:
   Win32CatalogueFile(HANDLE handle, std::wstring temporary, std::wstring target, std::string shown)
-      : handle_(handle),
+      : TemporaryOutputFile(std::move(shown)),
+        handle_(handle),
         temporary_(std::move(temporary)),
-        target_(std::move(target)),
-        shown_(std::move(shown)) {}
-  ~Win32CatalogueFile() override { Discard(); }
-  Win32CatalogueFile(const Win32CatalogueFile&) = delete;
-  Win32CatalogueFile& operator=(const Win32CatalogueFile&) = delete;
-
-  void Write(std::string_view bytes) override {
-    while (!bytes.empty()) {
-      const auto piece = static_cast<DWORD>(std::min(bytes.size(), kLargestCall));
-      DWORD written = 0;
-      if (WriteFile(handle_, bytes.data(), piece, &written, nullptr) == FALSE || written == 0) {
-        Fail(FileError::Kind::kWrite);
-      }
-      bytes.remove_prefix(written);
-    }
-  }
-
-  bool Close(Placement placement) override {
-    if (FlushFileBuffers(handle_) == FALSE) Fail(FileError::Kind::kClose);
-    const HANDLE handle = handle_;
-    handle_ = INVALID_HANDLE_VALUE;
-    if (CloseHandle(handle) == FALSE) Fail(FileError::Kind::kClose);
-    DWORD flags = MOVEFILE_WRITE_THROUGH;
-    if (placement == Placement::kReplace) flags |= MOVEFILE_REPLACE_EXISTING;
-    if (MoveFileExW(temporary_.c_str(), target_.c_str(), flags) == FALSE) {
-      const DWORD error = GetLastError();
-      const bool taken = error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS;
-      if (placement == Placement::kIfNew && taken) {
-        Discard();
-        return false;
-      }
-      Fail(FileError::Kind::kClose);
-    }
-    done_ = true;
-    return true;
-  }
+        target_(std::move(target)) {}
+  ~Win32CatalogueFile() override { Drop(); }
 
  private:
-  [[noreturn]] void Fail(FileError::Kind kind) {
-    Discard();
-    throw FileError(kind, shown_);
+  std::size_t WriteSome(std::string_view bytes) override {
+    const auto piece = static_cast<DWORD>(std::min(bytes.size(), kLargestCall));
+    DWORD written = 0;
+    return WriteFile(handle_, bytes.data(), piece, &written, nullptr) != FALSE ? written : 0;
   }
-  void Discard() {
-    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-    handle_ = INVALID_HANDLE_VALUE;
-    if (!done_) DeleteFileW(temporary_.c_str());
-    done_ = true;
+  Placed Place(Placement placement) override {
+    const bool flushed = FlushFileBuffers(handle_) != FALSE;
+    if (CloseHandle(std::exchange(handle_, INVALID_HANDLE_VALUE)) == FALSE || !flushed) {
+      return Placed::kFailed;
+    }
+    DWORD flags = MOVEFILE_WRITE_THROUGH;
+    if (placement == Placement::kReplace) flags |= MOVEFILE_REPLACE_EXISTING;
+    if (MoveFileExW(temporary_.c_str(), target_.c_str(), flags) != FALSE) return Placed::kDone;
+    const DWORD error = GetLastError();
+    const bool taken = error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS;
+    return placement == Placement::kIfNew && taken ? Placed::kTaken : Placed::kFailed;
+  }
+  void Remove() override {
+    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(std::exchange(handle_, INVALID_HANDLE_VALUE));
+    DeleteFileW(temporary_.c_str());
   }
 
   HANDLE handle_;
   std::wstring temporary_;
   std::wstring target_;
-  std::string shown_;
-  bool done_ = false;
 };
 
 }  // namespace
@@ -102,21 +79,22 @@ std::unique_ptr<OutputFile> CreateWin32Catalogue(std::string_view name) {
     return nullptr;
   }
   RemoveLeftovers(name);
-  for (int attempt = 0; attempt < kAttempts; ++attempt) {
-    std::wstring temporary = WideFromCp1250(TemporaryName(name, UniqueNumber()));
+  return CreateTemporary(name, [&](const std::string& temporary, bool& taken) {
+    std::unique_ptr<TemporaryOutputFile> file;
+    std::wstring wide = WideFromCp1250(temporary);
     // CREATE_NEW: a new file, never one that is there already, and never
     // through a link of that name.
-    const HANDLE handle = CreateFileW(temporary.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+    const HANDLE handle = CreateFileW(wide.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                       CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
+    if (handle != INVALID_HANDLE_VALUE) {
+      file =
+          std::make_unique<Win32CatalogueFile>(handle, std::move(wide), target, std::string(name));
+    } else {
       const DWORD error = GetLastError();
-      if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) continue;
-      return nullptr;
+      taken = error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS;
     }
-    return std::make_unique<Win32CatalogueFile>(handle, std::move(temporary), std::move(target),
-                                                std::string(name));
-  }
-  return nullptr;
+    return file;
+  });
 }
 
 }  // namespace zbk

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <limits>
@@ -14,23 +15,9 @@ namespace {
 
 constexpr DWORD kLabelBuffer = 201;
 
-std::wstring RootOf(int drive) {
-  return {static_cast<wchar_t>(L'A' + drive - 1), L':', L'\\'};
-}
-
 std::int64_t Clamped(ULONGLONG bytes) {
   constexpr auto kMost = static_cast<ULONGLONG>(std::numeric_limits<std::int64_t>::max());
   return static_cast<std::int64_t>(std::min(bytes, kMost));
-}
-
-// Free bytes available to the caller, or total bytes; -1 when the query fails.
-std::int64_t Space(int drive, bool total) {
-  if (drive < 1 || drive > 26) return -1;
-  const QuietErrors quiet;
-  ULARGE_INTEGER available{};
-  ULARGE_INTEGER size{};
-  if (GetDiskFreeSpaceExW(RootOf(drive).c_str(), &available, &size, nullptr) == FALSE) return -1;
-  return Clamped(total ? size.QuadPart : available.QuadPart);
 }
 
 }  // namespace
@@ -42,42 +29,27 @@ std::string SerialText(std::uint32_t serial) {
   return text;
 }
 
-int Win32Drives::DriveType(std::string_view root) {
+DriveInfo Win32Drives::Query(char letter) {
   const QuietErrors quiet;
-  return static_cast<int>(GetDriveTypeW(WideFromCp1250(root).c_str()));
-}
-
-bool Win32Drives::VolumeLabel(std::string_view root, std::string& label) {
-  const QuietErrors quiet;
-  std::array<wchar_t, kLabelBuffer> buffer{};
-  if (GetVolumeInformationW(WideFromCp1250(root).c_str(), buffer.data(), kLabelBuffer, nullptr,
-                            nullptr, nullptr, nullptr, 0) == FALSE) {
-    return false;
-  }
-  label = Cp1250FromWide(buffer.data());
-  return true;
-}
-
-std::optional<std::string> Win32Drives::VolumeSerial(std::string_view root) {
-  const QuietErrors quiet;
+  const std::wstring root = {static_cast<wchar_t>(letter), L':', L'\\'};
+  DriveInfo info;
+  info.type = static_cast<int>(GetDriveTypeW(root.c_str()));
+  if (info.type == kDriveNoRoot) return info;
+  info.root = NativeOf(L"\\\\?\\" + root);
+  std::array<wchar_t, kLabelBuffer> label{};
   DWORD serial = 0;
-  if (GetVolumeInformationW(WideFromCp1250(root).c_str(), nullptr, 0, &serial, nullptr, nullptr,
-                            nullptr, 0) == FALSE) {
-    return std::nullopt;
+  if (GetVolumeInformationW(root.c_str(), label.data(), kLabelBuffer, &serial, nullptr, nullptr,
+                            nullptr, 0) != FALSE) {
+    info.label = Cp1250FromWide(label.data());
+    info.serial = SerialText(serial);
   }
-  return SerialText(serial);
-}
-
-std::int64_t Win32Drives::DiskFree(int drive) {
-  return Space(drive, false);
-}
-
-std::int64_t Win32Drives::DiskSize(int drive) {
-  return Space(drive, true);
-}
-
-NativePath Win32Drives::RootFolder(char letter) {
-  return NativeOf(std::wstring(L"\\\\?\\") + static_cast<wchar_t>(letter) + L":\\");
+  ULARGE_INTEGER available{};
+  ULARGE_INTEGER size{};
+  if (GetDiskFreeSpaceExW(root.c_str(), &available, &size, nullptr) != FALSE) {
+    info.free = Clamped(available.QuadPart);
+    info.total = Clamped(size.QuadPart);
+  }
+  return info;
 }
 
 }  // namespace zbk

@@ -1,6 +1,7 @@
 // The drives A to Z as Windows sees them: type, volume label, serial number
-// and free and total space through the wide calls; a drive's root folder is
-// listed by its long-path form (\\?\C:\), so deep folders stay within reach.
+// and free and total space through the wide calls, asked at each query; a
+// drive's root folder is listed by its long-path form (\\?\C:\), so deep
+// folders stay within reach.
 #pragma once
 
 #include <cstdint>
@@ -15,12 +16,7 @@ std::string SerialText(std::uint32_t serial);
 
 class Win32Drives : public Drives {
  public:
-  int DriveType(std::string_view root) override;
-  bool VolumeLabel(std::string_view root, std::string& label) override;
-  std::optional<std::string> VolumeSerial(std::string_view root) override;
-  std::int64_t DiskFree(int drive) override;
-  std::int64_t DiskSize(int drive) override;
-  NativePath RootFolder(char letter) override;
+  DriveInfo Query(char letter) override;
 };
 
 }  // namespace zbk

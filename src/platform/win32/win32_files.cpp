@@ -2,7 +2,8 @@
 
 #include <windows.h>
 
-#include <limits>
+#include <algorithm>
+#include <utility>
 
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_catalogue_file.h"
@@ -14,46 +15,33 @@ namespace {
 // The largest piece one ReadFile or WriteFile call takes.
 constexpr std::size_t kLargestCall = std::size_t{1} << 30;
 
-class Handle {
+// Closed when dropped, or by Close, which reports a failure.
+class Win32InputFile : public InputFile {
  public:
-  Handle(HANDLE handle, std::string shown) : handle_(handle), shown_(std::move(shown)) {}
-  ~Handle() {
+  Win32InputFile(HANDLE handle, std::string shown) : handle_(handle), shown_(std::move(shown)) {}
+  ~Win32InputFile() override {
     if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
   }
-  Handle(const Handle&) = delete;
-  Handle& operator=(const Handle&) = delete;
+  Win32InputFile(const Win32InputFile&) = delete;
+  Win32InputFile& operator=(const Win32InputFile&) = delete;
 
-  HANDLE get() const { return handle_; }
-  const std::string& shown() const { return shown_; }
-
-  void Close() {
-    const HANDLE handle = handle_;
-    handle_ = INVALID_HANDLE_VALUE;
-    if (CloseHandle(handle) == FALSE) throw FileError(FileError::Kind::kClose, shown_);
+  std::size_t Read(char* buffer, std::size_t size) override {
+    DWORD read = 0;
+    const auto piece = static_cast<DWORD>(std::min(size, kLargestCall));
+    if (ReadFile(handle_, buffer, piece, &read, nullptr) == FALSE) {
+      throw FileError(FileError::Kind::kRead, shown_);
+    }
+    return read;
+  }
+  void Close() override {
+    if (CloseHandle(std::exchange(handle_, INVALID_HANDLE_VALUE)) == FALSE) {
+      throw FileError(FileError::Kind::kClose, shown_);
+    }
   }
 
  private:
   HANDLE handle_;
   std::string shown_;
-};
-
-class Win32InputFile : public InputFile {
- public:
-  Win32InputFile(HANDLE handle, std::string shown) : handle_(handle, std::move(shown)) {}
-
-  std::size_t Read(char* buffer, std::size_t size) override {
-    DWORD read = 0;
-    const auto piece = static_cast<DWORD>(std::min(size, kLargestCall));
-    if (ReadFile(handle_.get(), buffer, piece, &read, nullptr) == FALSE) {
-      throw FileError(FileError::Kind::kRead, handle_.shown());
-    }
-    return read;
-  }
-
-  void Close() override { handle_.Close(); }
-
- private:
-  Handle handle_;
 };
 
 }  // namespace

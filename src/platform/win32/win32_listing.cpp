@@ -27,7 +27,10 @@ class Win32Listing : public ReadAheadListing {
         entry.name = std::move(name);
         entry.native = NativeOf(data_.cFileName);
         entry.kind = KindOf(data_);
-        entry.size = entry.file() ? ListedSize(data_.nFileSizeHigh, data_.nFileSizeLow) : 0;
+        entry.size =
+            entry.file()
+                ? ClampedSize((std::uint64_t{data_.nFileSizeHigh} << 32) | data_.nFileSizeLow)
+                : 0;
       }
       has_data_ = FindNextFileW(find_, &data_) != FALSE;
       if (matches) return true;
@@ -42,10 +45,6 @@ class Win32Listing : public ReadAheadListing {
 };
 
 }  // namespace
-
-std::uint32_t ListedSize(DWORD high, DWORD low) {
-  return high != 0 ? 4294967295u : static_cast<std::uint32_t>(low);
-}
 
 EntryKind KindOf(const WIN32_FIND_DATAW& data) {
   if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) return EntryKind::kFile;

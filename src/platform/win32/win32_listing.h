@@ -12,10 +12,6 @@
 
 namespace zbk {
 
-// The size as the program keeps it: exact below 4294967295, that value for
-// every file of 4294967295 bytes or more.
-std::uint32_t ListedSize(DWORD high, DWORD low);
-
 // A folder is one to descend into unless it is a link (a reparse point
 // standing for another place: a junction or a symbolic link).
 EntryKind KindOf(const WIN32_FIND_DATAW& data);

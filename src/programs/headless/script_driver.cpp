@@ -27,6 +27,13 @@ T Number(std::string_view word, int line, const char* what) {
   return value;
 }
 
+// A count of bytes; a negative one is a query that fails.
+std::optional<std::int64_t> Bytes(std::string_view word, int line, const char* what) {
+  const auto bytes = Number<std::int64_t>(word, line, what);
+  if (bytes < 0) return std::nullopt;
+  return bytes;
+}
+
 const char* ControlName(Control control) {
   switch (control) {
     case Control::kLi:
@@ -160,7 +167,7 @@ void ScriptDriver::DeclareSerial(std::string_view args, int number) {
   const char letter = DriveLetter(TakeWord(rest), number);
   const auto& declared = drives_.Get(letter);
   if (!declared) throw ScriptError(number, "serial of an undeclared drive");
-  DriveSpec drive = *declared;
+  DriveInfo drive = *declared;
   drive.serial = rest.empty() ? std::nullopt : std::optional<std::string>(Utf8ToCp1250(rest));
   drives_.Set(letter, std::move(drive));
 }
@@ -168,11 +175,11 @@ void ScriptDriver::DeclareSerial(std::string_view args, int number) {
 void ScriptDriver::Declare(std::string_view args, int number) {
   std::string_view rest = args;
   const char letter = DriveLetter(TakeWord(rest), number);
-  DriveSpec drive;
+  DriveInfo drive;
   drive.type = Number<int>(TakeWord(rest), number, "type");
   if (drive.type < 0 || drive.type > 6) throw ScriptError(number, "type must be 0 to 6");
-  drive.free = Number<std::int64_t>(TakeWord(rest), number, "free bytes");
-  drive.total = Number<std::int64_t>(TakeWord(rest), number, "total bytes");
+  drive.free = Bytes(TakeWord(rest), number, "free bytes");
+  drive.total = Bytes(TakeWord(rest), number, "total bytes");
   const std::string_view dir = TakeWord(rest);
   if (dir.empty()) throw ScriptError(number, "drive needs a folder or -");
   if (dir != "-") drive.root = NativePath(dir);
