@@ -112,6 +112,10 @@ WordProbe::WordProbe(std::string_view word) : word_(word), length_(word.size()) 
   first_fold = IsLetter(word.front()) ? 0x20 : 0;
   last = static_cast<unsigned char>(word.back());
   last_fold = IsLetter(word.back()) ? 0x20 : 0;
+  firsts.fill(static_cast<char>(first | first_fold));
+  first_folds.fill(static_cast<char>(first_fold));
+  lasts.fill(static_cast<char>(last | last_fold));
+  last_folds.fill(static_cast<char>(last_fold));
 }
 
 bool WordProbe::Holds(const char* at) const {

@@ -4,6 +4,7 @@
 // at run time, for the processor: AVX2, SSE2, or plain bytes elsewhere.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string_view>
 
@@ -32,6 +33,13 @@ class WordProbe {
   unsigned char first_fold = 0;  // ...and the bit that folds its case (0x20 for a letter)
   unsigned char last = 0;
   unsigned char last_fold = 0;
+  // The same bytes repeated, ready to load as vectors: first and last, each
+  // with its fold bit set, and the fold bits.
+  static constexpr std::size_t kVectorBytes = 32;
+  std::array<char, kVectorBytes> firsts{};
+  std::array<char, kVectorBytes> first_folds{};
+  std::array<char, kVectorBytes> lasts{};
+  std::array<char, kVectorBytes> last_folds{};
 
  private:
   std::string_view word_;
