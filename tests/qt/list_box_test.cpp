@@ -122,7 +122,8 @@ class ListBoxSuite : public QObject {
 
   void ctrlCCopiesTheSelectedRowOfEitherList() {
     DriveTable drives;
-    drives.Set('C', DriveSpec{3, 39728447488, 999653638144, "/", std::string("Dysk ŁÓDŹ"_cp)});
+    drives.Set('C', DriveSpec{3, 39728447488, 999653638144, "/", std::string("Dysk ŁÓDŹ"_cp),
+                              std::nullopt});
     WindowRig rig(drives);
     rig.Start();
     QVERIFY(rig.Tick());
