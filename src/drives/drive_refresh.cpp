@@ -17,7 +17,7 @@ void RefreshDrives(WindowState& state) {
     const ShortText line = DriveLine(state.os.drives, i);
     if (li.Count() > i) {
       if (li.Row(i) == line.view()) continue;
-      state.w.Yes.SetCaption("Analizuj"_cp);
+      state.SetCommand(Command::kCatalogue);
       li.Replace(i, line);
       li.Select(i);
     } else {

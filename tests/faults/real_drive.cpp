@@ -68,9 +68,9 @@ void ExpectAbortedButUsable(WindowRig& rig) {
   EXPECT_EQ(rig.status(), " Zatrzymane.");
   EXPECT_FALSE(tk.closed()) << "the first Esc only clears the stop flag";
   EXPECT_TRUE(rig.yes_enabled()) << "and gives the action button back";
-  tk.FocusControl(Control::kL);
+  tk.Focus(FocusControl::kL);
   tk.PressEnter();  // "Zmień": a command that touches no file
-  EXPECT_EQ(tk.focus(), Control::kE) << "a new command runs";
+  EXPECT_EQ(tk.focus(), FocusControl::kE) << "a new command runs";
   EXPECT_TRUE(rig.yes_enabled());
   tk.ClickEsc();
   EXPECT_TRUE(tk.closed());

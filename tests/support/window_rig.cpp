@@ -27,15 +27,15 @@ void WindowRig::Tick(int count) {
 
 void WindowRig::Catalogue(char letter) {
   toolkit_.li().Select(letter - 'A' + 1);
-  toolkit_.FocusControl(Control::kL);
-  toolkit_.FocusControl(Control::kLi);
+  toolkit_.Focus(FocusControl::kL);
+  toolkit_.Focus(FocusControl::kLi);
   toolkit_.ClickYes();
 }
 
 void WindowRig::Search(std::string_view query) {
   toolkit_.SetQueryText(query);
-  toolkit_.FocusControl(Control::kL);
-  toolkit_.FocusControl(Control::kE);
+  toolkit_.Focus(FocusControl::kL);
+  toolkit_.Focus(FocusControl::kE);
   toolkit_.ClickYes();
 }
 

@@ -89,7 +89,7 @@ TEST_F(RealWindowTest, StartsAcrossTheScreenWithTheDesignedLayoutScaled) {
   EXPECT_EQ(window_->li().Count(), 1);
   EXPECT_EQ(window_->l().Count(), 26);
   EXPECT_EQ(ListCount(window_->ControlWindow(WidgetId::kL)), 26);
-  EXPECT_EQ(window_->focus(), Win32Toolkit::Control::kLi);
+  EXPECT_EQ(window_->focus(), FocusControl::kLi);
   EXPECT_EQ(GetFocus(), li);
   EXPECT_EQ(YesCaption(), "Analizuj");
   EXPECT_EQ(WindowText(window_->ControlWindow(WidgetId::kEsc)), "Wyjdź"_cp);
