@@ -59,8 +59,7 @@ Win32Toolkit::Win32Toolkit() {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   pan_width_ = dpi_.Scale(kDesignedPanWidth);
   pan_height_ = dpi_.Scale(kDesignedPanHeight);
-  SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32Toolkit::Procedure));
+  RouteMessages(window_, this);
   RECT client;
   GetClientRect(window_, &client);
   client_width_ = client.right;
@@ -85,8 +84,9 @@ Win32Toolkit::~Win32Toolkit() {
 void Win32Toolkit::CreateWidgets() {
   li_ = std::make_unique<Win32ListBox>(window_, kIdLi, false);
   l_ = std::make_unique<Win32ListBox>(window_, kIdL, true);
-  yes_ = std::make_unique<GlyphButton>(
-      window_, kIdYes, GlyphButtonLook{&GlyphPicture(GlyphId::kYes), nullptr, true}, CommandCaption(kFirstCommand));
+  yes_ = std::make_unique<GlyphButton>(window_, kIdYes,
+                                       GlyphButtonLook{&GlyphPicture(GlyphId::kYes), nullptr, true},
+                                       CommandCaption(kFirstCommand));
   esc_ = std::make_unique<GlyphButton>(
       window_, kIdEsc, GlyphButtonLook{&GlyphPicture(GlyphId::kCancel), nullptr, false},
       kStopCaption);
@@ -206,12 +206,6 @@ HWND Win32Toolkit::ControlWindow(FocusControl control) const {
       return e_->hwnd();
   }
   return nullptr;
-}
-
-LRESULT CALLBACK Win32Toolkit::Procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  auto* self = reinterpret_cast<Win32Toolkit*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (self == nullptr) return DefWindowProcW(hwnd, message, wparam, lparam);
-  return self->Handle(message, wparam, lparam);
 }
 
 LRESULT Win32Toolkit::Handle(UINT message, WPARAM wparam, LPARAM lparam) {

@@ -69,12 +69,13 @@ class Win32Toolkit : public WindowDelivery {
   int PanelHeight() const override { return dpi_.Unscale(pan_height_); }
   void ProcessMessages() override;
 
+  // The main window's messages (RouteMessages).
+  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+
  private:
   static constexpr UINT_PTR kTimerId = 1;
   static constexpr UINT kCloseNow = WM_APP + 1;  // posted: destroy the window now
 
-  static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
   void CreateWidgets();
   void ApplyDpi(Dpi dpi);
   void CopySelectedRow(const Win32ListBox& list);
