@@ -43,8 +43,9 @@ class WindowDelivery : public MainWindow {
   void Deliver(WindowEvent event);
   // The control received the input focus.
   void Entered(FocusControl control);
-  // The system asks to close the window: true when it may close now;
-  // otherwise it closes when the outermost handler has returned.
+  // The system asks to close the window (Qt's close event): true when it
+  // may close now, and then it counts as closed; otherwise CloseWindow()
+  // closes it when the outermost handler has returned.
   bool MayClose();
   // The toolkit is going: nothing reaches the handlers any more.
   void Detach();

@@ -12,7 +12,6 @@
 
 #include <QMetaObject>
 #include <QTimer>
-#include <functional>
 #include <memory>
 #include <optional>
 
