@@ -50,11 +50,6 @@ void WindowRig::Type(const QString& text) {
   QTest::keyClicks(QApplication::focusWidget(), text);
 }
 
-void WindowRig::ClickRow(ListView& view, int row) {
-  const QRect rect = view.visualRect(view.model()->index(row, 0));
-  QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
-}
-
 std::string WindowRig::YesCaption() const {
   return Cp1250ToUtf8(state().w.Yes.Caption());
 }

@@ -32,8 +32,6 @@ class WindowRig : public WindowRigBase {
   // A key pressed where the focus is.
   void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
   void Type(const QString& text);
-  // A click on row `row` of a list's view.
-  void ClickRow(ListView& view, int row);
   std::string YesCaption() const;  // UTF-8
 
   // The window's contract.
