@@ -10,33 +10,26 @@
 #include "text/literal.h"
 
 namespace zbk {
-namespace {
 
-constexpr std::string_view kAnalyse = "Analizuj"_cp;
-constexpr std::string_view kSearch = "Szukaj"_cp;
-constexpr std::string_view kChange = "Zmień"_cp;
-
-}  // namespace
-
-void TFo::Run(Handler handler) {
-  switch (handler) {
-    case Handler::kFCreat:
+void TFo::Run(WindowEvent event) {
+  switch (event) {
+    case WindowEvent::kCreated:
       return FCreat();
-    case Handler::kTTimer:
+    case WindowEvent::kTimerTick:
       return TTimer();
-    case Handler::kYClick:
+    case WindowEvent::kActionClicked:
       return YClick();
-    case Handler::kEClick:
+    case WindowEvent::kStopClicked:
       return EClick();
-    case Handler::kAClick:
+    case WindowEvent::kSortClicked:
       return AClick();
-    case Handler::kXClick:
+    case WindowEvent::kEqualSizeClicked:
       return XClick();
-    case Handler::kLiEnte:
+    case WindowEvent::kDriveListEntered:
       return LiEnte();
-    case Handler::kEEnter:
+    case WindowEvent::kQueryEntered:
       return EEnter();
-    case Handler::kLEnter:
+    case WindowEvent::kResultListEntered:
       return LEnter();
   }
 }
@@ -77,13 +70,16 @@ void TFo::YClick() {
     ~Running() { flag_ = false; }
     bool& flag_;
   } running(command_running_);
-  const std::string caption = yes.Caption();
-  if (caption == kAnalyse) {
-    CatalogueRun(state_);
-  } else if (caption == kSearch) {
-    CatalogueSearch(state_);
-  } else if (caption == kChange) {
-    state_.w.E.Focus();
+  switch (state_.command) {
+    case Command::kCatalogue:
+      CatalogueRun(state_);
+      break;
+    case Command::kSearch:
+      CatalogueSearch(state_);
+      break;
+    case Command::kChangeQuery:
+      state_.w.E.Focus();
+      break;
   }
   state_.BusyFlag = 0;
   yes.SetEnabled(true);
@@ -108,13 +104,13 @@ void TFo::XClick() {
   EqualSizeFinder(state_);
 }
 void TFo::LiEnte() {
-  state_.w.Yes.SetCaption(kAnalyse);
+  state_.SetCommand(Command::kCatalogue);
 }
 void TFo::EEnter() {
-  state_.w.Yes.SetCaption(kSearch);
+  state_.SetCommand(Command::kSearch);
 }
 void TFo::LEnter() {
-  state_.w.Yes.SetCaption(kChange);
+  state_.SetCommand(Command::kChangeQuery);
 }
 
 }  // namespace zbk

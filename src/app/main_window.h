@@ -11,7 +11,7 @@ class TFo : public WindowHandlers {
  public:
   TFo(Os os, Widgets widgets) : state_(os, widgets) {}
 
-  void Run(Handler handler) override;
+  void Run(WindowEvent event) override;
 
   void FCreat();  // creation: size and place, host caption, both lists
   void TTimer();  // refresh timer: caption and drive list

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "app/status_line.h"
+#include "app/window_words.h"
 #include "platform/os.h"
 #include "platform/toolkit.h"
 #include "text/short_text.h"
@@ -17,6 +18,11 @@ struct WindowState {
   // -1 while a command runs, 0 otherwise; every test compares it with 0.
   bool Busy() const { return BusyFlag != 0; }
   void ShowStatus(std::string_view message) { status.ShowStatus(message); }
+  // The command the action button runs; its caption names it.
+  void SetCommand(Command next) {
+    command = next;
+    w.Yes.SetCaption(CommandCaption(next));
+  }
 
   Os os;
   Widgets w;
@@ -24,6 +30,7 @@ struct WindowState {
   std::int32_t BusyFlag = 0;
   std::uint32_t TickCount = 0;
   ShortText HostCaption;
+  Command command = kFirstCommand;
 };
 
 }  // namespace zbk

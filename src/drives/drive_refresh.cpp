@@ -21,7 +21,7 @@ void RefreshDrives(WindowState& state) {
     const ShortText line = DriveLine(letter, drives.Query(letter));
     if (li.Count() > i) {
       if (li.Row(i) == line.view()) continue;
-      state.w.Yes.SetCaption("Analizuj"_cp);
+      state.SetCommand(Command::kCatalogue);
       li.Replace(i, line);
       li.Select(i);
     } else {

@@ -1,6 +1,9 @@
 #include "platform/row_store.h"
 
+#include <algorithm>
 #include <cstring>
+
+#include "platform/list_order.h"
 
 namespace zbk {
 namespace {
@@ -52,6 +55,18 @@ void RowStore::Clear() {
   spans_.clear();
   used_ = 0;
   waste_ = 0;
+}
+
+void RowStore::Sort() {
+  std::stable_sort(spans_.begin(), spans_.end(),
+                   [this](const Span& a, const Span& b) { return ListRowLess(Text(a), Text(b)); });
+}
+
+int RowStore::SortedPlace(std::string_view row) const {
+  const auto at = std::upper_bound(
+      spans_.begin(), spans_.end(), row,
+      [this](std::string_view value, const Span& span) { return ListRowLess(value, Text(span)); });
+  return static_cast<int>(at - spans_.begin());
 }
 
 void RowStore::Compact() {

@@ -3,9 +3,9 @@
 // million, and sorting or inserting moves 16-byte places, not strings. The
 // blocks never move: growing the store copies no text. Replaced rows leave
 // their old text behind until that waste outweighs the rows in use.
+// Sorted, the rows are in the order of sorted list boxes (ListRowLess).
 #pragma once
 
-#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -23,13 +23,10 @@ class RowStore {
   void Insert(int at, std::string_view row);
   void Replace(int i, std::string_view row);
   void Clear();
-  // Stable sort by `less` on the rows' texts.
-  template <typename Less>
-  void StableSort(Less less);
-  // The index of the first row that `row` is less than: where a row goes in
-  // a store sorted by `less`, after the rows equal to it.
-  template <typename Less>
-  int UpperBound(std::string_view row, Less less) const;
+  // Sorts the rows, stable.
+  void Sort();
+  // Where `row` goes among sorted rows: after the rows equal to it.
+  int SortedPlace(std::string_view row) const;
 
  private:
   struct Span {
@@ -54,19 +51,5 @@ class RowStore {
   std::size_t used_ = 0;  // bytes of text in use or wasted, all blocks
   std::size_t waste_ = 0;
 };
-
-template <typename Less>
-void RowStore::StableSort(Less less) {
-  std::stable_sort(spans_.begin(), spans_.end(),
-                   [&](const Span& a, const Span& b) { return less(Text(a), Text(b)); });
-}
-
-template <typename Less>
-int RowStore::UpperBound(std::string_view row, Less less) const {
-  const auto at = std::upper_bound(
-      spans_.begin(), spans_.end(), row,
-      [&](std::string_view value, const Span& span) { return less(value, Text(span)); });
-  return static_cast<int>(at - spans_.begin());
-}
 
 }  // namespace zbk

@@ -2,7 +2,8 @@
 // window with a panel, two list boxes, two push buttons, an edit field and a
 // status panel, message processing on demand, and an error report. Each
 // toolkit (Qt, Win32, the in-memory one of the tests) implements these and
-// delivers the window's events to a WindowHandlers object through Deliver().
+// delivers the window's events to a WindowHandlers object through the one
+// WindowDelivery.
 //
 // Texts are Windows-1250 bytes; a toolkit converts them at its edge.
 #pragma once
@@ -88,41 +89,26 @@ struct Widgets {
   Panel& Pa;
 };
 
-// The window's event handlers.
-enum class Handler {
-  kFCreat,
-  kTTimer,
-  kYClick,
-  kEClick,
-  kAClick,
-  kXClick,
-  kLiEnte,
-  kEEnter,
-  kLEnter
+// What happens to the window; each event runs one handler of the window.
+enum class WindowEvent {
+  kCreated,
+  kTimerTick,
+  kActionClicked,     // the action button Yes
+  kStopClicked,       // the stop button Esc
+  kSortClicked,       // AZ
+  kEqualSizeClicked,  // X2
+  kDriveListEntered,  // Li received the input focus
+  kResultListEntered,
+  kQueryEntered,
 };
 
 // The controls that take the input focus, in tab order.
 enum class FocusControl { kLi, kL, kE };
 
-// The handler that runs when the control receives the focus.
-Handler EnterHandler(FocusControl control);
-
 class WindowHandlers {
  public:
   virtual ~WindowHandlers() = default;
-  virtual void Run(Handler handler) = 0;
+  virtual void Run(WindowEvent event) = 0;
 };
-
-class ErrorReport {
- public:
-  virtual ~ErrorReport() = default;
-  // Shows the message of an error that aborted a handler.
-  virtual void ShowError(std::string_view message) = 0;
-};
-
-// Runs one handler; a file error aborts it and goes to the error report, so
-// the handler's remaining steps do not run. Every toolkit calls handlers
-// through here.
-void Deliver(WindowHandlers& handlers, Handler handler, ErrorReport& report);
 
 }  // namespace zbk

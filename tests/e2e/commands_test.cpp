@@ -1,5 +1,7 @@
-// Keys, the stop button, file errors and the list tools through the scripted
-// driver.
+// Keys, file errors and the list tools through the scripted driver. Tab,
+// Esc and closing are the window's contract (unit/window_contract_test.cpp);
+// a search that cannot open a catalogue, or a write failing at the close,
+// are fault scenarios (faults/headless_faults_test.cpp).
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -15,17 +17,6 @@ namespace fs = std::filesystem;
 std::string After(const std::string& out, const std::string& marker) {
   const auto at = out.rfind(marker);
   return at == std::string::npos ? std::string() : out.substr(at);
-}
-
-TEST(Keys, TabCyclesTheCaptionAndEscClosesAnIdleWindow) {
-  TempFolder work;
-  const auto result = RunHeadless(
-      "start\nkey Tab\nshow\nkey Tab\nshow\nkey Tab\nshow\nkey Esc\nshow\n", work.path());
-  ASSERT_EQ(result.status, 0) << result.err;
-  EXPECT_NE(result.out.find("yes: Zmień enabled\nfocus: L\n"), std::string::npos);
-  EXPECT_NE(result.out.find("yes: Szukaj enabled\nfocus: E\n"), std::string::npos);
-  EXPECT_NE(result.out.find("yes: Analizuj enabled\nfocus: Li\n"), std::string::npos);
-  EXPECT_TRUE(result.out.ends_with("closed\n")) << result.out;  // nothing runs after closing
 }
 
 TEST(Keys, ADriveChangeDuringTheQueryArmsACatalogueRun) {
@@ -55,51 +46,6 @@ TEST(Keys, WhileACommandRunsEnterDoesNothingAndTheTimerStillTicks) {
   EXPECT_NE(After(result.out, "status:").find("L.count: 3\n"), std::string::npos) << result.out;
 }
 
-TEST(FileErrors, AFailedOpenAbortsTheSearchUntilEscGivesTheWindowBack) {
-  TempFolder work;
-  work.Write("a.txt", "abc\r\n");
-  ASSERT_EQ(mkfifo((work / "b.txt").c_str(), 0644), 0);  // never read: it might never end
-  work.Write("c.txt", "abc\r\n");
-  const auto result = RunHeadless(
-      "start\nfocus E\ntext abc\nkey Enter\nshow\nrows L\nkey Enter\nkey Esc\nshow\nkey Enter\n"
-      "show\nkey Esc\nkey Esc\n",
-      work.path());
-  ASSERT_EQ(result.status, 0) << result.err;
-  EXPECT_EQ(result.out,
-            "error: Nie mogę otworzyć pliku b.txt\n"
-            "caption: \n"
-            "status:  Przeszukuję plik a.txt.\n"
-            "yes: Szukaj disabled\n"
-            "focus: E\n"
-            "busy: -1\n"
-            "Li.selected: -1\n"
-            "L.selected: 0\n"
-            "L.sorted: off\n"
-            "L.count: 1\n"
-            "L[0]:  a.txt: abc\n"
-            "caption: \n"
-            "status:  Zatrzymane.\n"
-            "yes: Szukaj enabled\n"
-            "focus: E\n"
-            "busy: 0\n"
-            "Li.selected: -1\n"
-            "L.selected: 0\n"
-            "L.sorted: off\n"
-            "L.count: 1\n"
-            // Enter runs the search again, into the same error.
-            "error: Nie mogę otworzyć pliku b.txt\n"
-            "caption: \n"
-            "status:  Przeszukuję plik a.txt.\n"
-            "yes: Szukaj disabled\n"
-            "focus: E\n"
-            "busy: -1\n"
-            "Li.selected: -1\n"
-            "L.selected: 0\n"
-            "L.sorted: off\n"
-            "L.count: 1\n"
-            "closed\n");
-}
-
 TEST(FileErrors, AFailedWriteAbortsTheRunAndLeavesOtherCataloguesAlone) {
   TempFolder disk;
   // Enough long lines to fill the write buffer while the walk still runs.
@@ -118,24 +64,6 @@ TEST(FileErrors, AFailedWriteAbortsTheRunAndLeavesOtherCataloguesAlone) {
   EXPECT_EQ(work.Read("FULL.txt"), "        100.000  stary.bin\r\n") << "the old catalogue stays";
   EXPECT_EQ(std::distance(fs::directory_iterator(work.path()), fs::directory_iterator()), 2)
       << "the temporary file is gone";
-}
-
-TEST(FileErrors, AFailureAtCloseLeavesTheFlagSetLikeAnyFileError) {
-  TempFolder disk;
-  disk.File("x.bin", 100000);
-  TempFolder work;
-  // The one line is written at the close, and fails there.
-  const auto result = RunHeadless("drive F 2 0 0 " + disk.path().string() +
-                                      " FULL\nstart\ntick\nselect Li 6\nkey Enter\nshow\nkey Esc\n"
-                                      "show\nkey Esc\n",
-                                  work.path(), -1, 10);
-  EXPECT_EQ(result.out.substr(0, result.out.find("Li.selected")),
-            "error: Błąd zapisu pliku FULL.txt\ncaption: \nstatus:  Szukam plików w F:\\.\n"
-            "yes: Analizuj disabled\nfocus: Li\nbusy: -1\n");
-  EXPECT_NE(result.out.find("status:  Zatrzymane.\nyes: Analizuj enabled\nfocus: Li\nbusy: 0\n"),
-            std::string::npos)
-      << result.out;
-  EXPECT_TRUE(result.out.ends_with("closed\n"));
 }
 
 TEST(ListTools, SortThenFindFilesOfEqualSize) {

@@ -39,10 +39,9 @@ class RealDrive : public ::testing::Test {
 };
 
 // After a command ended with an error report: Yes stays disabled and the
-// stop flag set; the refresh and the list tools still work; the first Esc
-// only clears the flag, the second closes the window. A catalogue run clears
-// the flag before it closes its file: after a failure at the close
-// (`at_close`) the flag is clear and the first Esc closes the window.
+// stop flag set; the first Esc only clears the flag and gives Yes back, the
+// second closes the window. The window's other rules after an error are its
+// contract (tests/contract) and a fault scenario (headless_faults_test.cpp).
 void ExpectAbortedButUsable(WindowRig& rig);
 
 // A file's bytes and modification time, to show that a failing command left

@@ -1,12 +1,7 @@
 // Drives from a mount table through the real window: a stick mounted
 // between two ticks gets the next letter, its row is selected and Enter
 // catalogues it; unmounted, its row turns to " -brak- " and is selected.
-#include <QApplication>
-#include <QTest>
-#include <fstream>
-
 #include "platform/linux/mount_drives.h"
-#include "suites.h"
 #include "window_rig.h"
 
 namespace zbk::testing {
@@ -42,46 +37,34 @@ class FakeSystem {
   TempFolder folder_;
 };
 
-class DrivesSuite : public QObject {
-  Q_OBJECT
+TEST(QtDrives, AStickAppearsIsSelectedIsCataloguedAndDisappears) {
+  FakeSystem system;
+  MountDrives drives(system.sources());
+  WindowRig rig(&drives);
+  rig.Start();
+  ASSERT_TRUE(rig.Tick());
+  const ListBox& li = rig.state().w.Li;
+  EXPECT_TRUE(Rows(li)[3].starts_with(" C:   lokalny                "));
+  EXPECT_EQ(Rows(li)[4], " D:   -brak-                  ");
+  EXPECT_EQ(li.Selected(), -1);
 
- private slots:
-  void aStickAppearsIsSelectedIsCataloguedAndDisappears() {
-    FakeSystem system;
-    MountDrives drives(system.sources());
-    WindowRig rig(drives);
-    rig.Start();
-    QVERIFY(rig.Tick());
-    const ListBox& li = rig.state().w.Li;
-    QVERIFY(Rows(li)[3].starts_with(" C:   lokalny                "));
-    QCOMPARE(Rows(li)[4], " D:   -brak-                  ");
-    QCOMPARE(li.Selected(), -1);
+  rig.Key(Qt::Key_Tab);
+  rig.Key(Qt::Key_Tab);
+  EXPECT_EQ(rig.YesCaption(), "Szukaj");
+  system.Write(kRoot + system.StickLine());
+  ASSERT_TRUE(rig.Tick());
+  EXPECT_TRUE(Rows(li)[4].starts_with(" D:  wymienny  NOWY DYSK      "));
+  EXPECT_EQ(li.Selected(), 4);
+  EXPECT_EQ(rig.YesCaption(), "Analizuj");
 
-    rig.Key(Qt::Key_Tab);
-    rig.Key(Qt::Key_Tab);
-    QCOMPARE(rig.YesCaption(), "Szukaj");
-    system.Write(kRoot + system.StickLine());
-    QVERIFY(rig.Tick());
-    QVERIFY(Rows(li)[4].starts_with(" D:  wymienny  NOWY DYSK      "));
-    QCOMPARE(li.Selected(), 4);
-    QCOMPARE(rig.YesCaption(), "Analizuj");
+  rig.Key(Qt::Key_Return);  // in the query field, but the caption says Analizuj
+  EXPECT_EQ(rig.Catalogue("NOWY DYSK.txt"), "        700.000  Filmy\\film.mkv\r\n");
 
-    rig.Key(Qt::Key_Return);  // in the query field, but the caption says Analizuj
-    QCOMPARE(rig.work.Read("NOWY DYSK.txt"), "        700.000  Filmy\\film.mkv\r\n");
-
-    system.Write(kRoot);
-    QVERIFY(rig.Tick());
-    QCOMPARE(Rows(li)[4], " D:   -brak-                  ");
-    QCOMPARE(li.Selected(), 4);
-  }
-};
-
-}  // namespace
-
-std::unique_ptr<QObject> NewDrivesSuite() {
-  return std::make_unique<DrivesSuite>();
+  system.Write(kRoot);
+  ASSERT_TRUE(rig.Tick());
+  EXPECT_EQ(Rows(li)[4], " D:   -brak-                  ");
+  EXPECT_EQ(li.Selected(), 4);
 }
 
+}  // namespace
 }  // namespace zbk::testing
-
-#include "drives_test.moc"

@@ -1,37 +1,20 @@
 #include "window_rig.h"
 
-#include <unistd.h>
-
 #include <QApplication>
-#include <climits>
 #include <stdexcept>
 
 #include "platform/encoding/cp1250.h"
 #include "platform/qt/qt_text.h"
 
 namespace zbk::testing {
-namespace {
 
-std::string CurrentFolder() {
-  char buffer[PATH_MAX];
-  if (getcwd(buffer, sizeof buffer) == nullptr) throw std::runtime_error("getcwd failed");
-  return buffer;
-}
-
-}  // namespace
-
-WindowRig::WindowRig(Drives& drives)
-    : fo(Os{drives, files, hosts}, toolkit.widgets()), previous_folder_(CurrentFolder()) {
-  if (chdir(work.path().c_str()) != 0) throw std::runtime_error("chdir failed");
-  toolkit.SetErrorSink([this](std::string_view message) { errors.emplace_back(message); });
-}
-
-WindowRig::~WindowRig() {
-  if (chdir(previous_folder_.c_str()) != 0) std::abort();
+WindowRig::WindowRig(Drives* own_drives)
+    : fo(Os{own_drives != nullptr ? *own_drives : drives, files, hosts}, toolkit.widgets()) {
+  Attach(toolkit, fo);
 }
 
 void WindowRig::Start() {
-  toolkit.Start(fo);
+  toolkit.Start(handlers);
   timer_was_running = toolkit.timer().isActive();
   timer_interval = toolkit.timer().interval();
   QtWindow& window = toolkit.window();
@@ -67,13 +50,50 @@ void WindowRig::Type(const QString& text) {
   QTest::keyClicks(QApplication::focusWidget(), text);
 }
 
-void WindowRig::ClickRow(ListView& view, int row) {
-  const QRect rect = view.visualRect(view.model()->index(row, 0));
-  QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+std::string WindowRig::YesCaption() const {
+  return Cp1250ToUtf8(state().w.Yes.Caption());
 }
 
-std::string WindowRig::YesCaption() const {
-  return Cp1250ToUtf8(fo.state().w.Yes.Caption());
+void WindowRig::Do(UserAction action) {
+  switch (action) {
+    case UserAction::kTab:
+      return Key(Qt::Key_Tab);
+    case UserAction::kEnter:
+      return Key(Qt::Key_Return);
+    case UserAction::kEsc:
+      return Key(Qt::Key_Escape);
+    case UserAction::kClickYes:
+      return QTest::mouseClick(&toolkit.window().yes(), Qt::LeftButton);
+    case UserAction::kCloseByTitleBar:
+      toolkit.window().close();
+      return;
+  }
+}
+
+void WindowRig::DoWhileItRuns(UserAction start, UserAction during) {
+  QTimer::singleShot(0, [this, during] { Do(during); });
+  Do(start);
+}
+
+void WindowRig::SetQuery(std::string_view cp1250) {
+  toolkit.window().e().setText(ToQString(cp1250));
+}
+
+std::optional<FocusControl> WindowRig::Focused() {
+  const QWidget* focus = QApplication::focusWidget();
+  QtWindow& window = toolkit.window();
+  if (focus == &window.li()) return FocusControl::kLi;
+  if (focus == &window.l()) return FocusControl::kL;
+  if (focus == &window.e()) return FocusControl::kE;
+  return std::nullopt;
+}
+
+std::string WindowRig::Status() {
+  return FromQString(toolkit.window().pa().caption());
+}
+
+bool WindowRig::closed() {
+  return toolkit.closed() && !toolkit.window().isVisible() && !toolkit.timer().isActive();
 }
 
 std::vector<std::string> Rows(const ListBox& list) {

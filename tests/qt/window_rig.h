@@ -1,31 +1,27 @@
 // The program's real window on Qt's offscreen platform: the Qt toolkit and
-// the core's TFo, with drives given by the test, real folders, the fixed
-// host names jan and PC1, and a temporary working folder of its own.
+// the core's TFo, the drives of the rig (drive K) or of the test, real
+// folders, the fixed host names jan and PC1, and a temporary working folder
+// of its own. It is also the rig of the window's contract.
 #pragma once
 
 #include <QTest>
-#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "app/main_window.h"
-#include "platform/os.h"
-#include "platform/posix/posix_files.h"
+#include "contract/window_contract.h"
 #include "platform/qt/qt_toolkit.h"
-#include "support/temp_folder.h"
-#include "support/window_fixture.h"
 
 namespace zbk::testing {
 
-class WindowRig {
+class WindowRig : public WindowRigBase {
  public:
-  // Works in a fresh temporary folder until the rig goes.
-  explicit WindowRig(Drives& drives);
-  ~WindowRig();
-  WindowRig(const WindowRig&) = delete;
-  WindowRig& operator=(const WindowRig&) = delete;
+  // Over the rig's drives (drive K), or over `own_drives`.
+  explicit WindowRig(Drives* own_drives = nullptr);
 
-  // FCreat, the window shown and active, the focus in Li, every row shown.
+  // FCreat, the window shown and active, the focus in Li, every row shown;
+  // the refresh timer stopped again, so that only the ticks a test asks for
+  // happen.
   void Start();
   // Lets the refresh timer fire once, soon, and waits for its tick and for
   // the views to show every row.
@@ -36,26 +32,28 @@ class WindowRig {
   // A key pressed where the focus is.
   void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
   void Type(const QString& text);
-  // A click on row `row` of a list's view.
-  void ClickRow(ListView& view, int row);
+  std::string YesCaption() const;  // UTF-8
 
-  const WindowState& state() const { return fo.state(); }
-  std::string YesCaption() const;
-  QString Status() { return toolkit.window().pa().caption(); }
+  // The window's contract.
+  void Do(UserAction action);
+  void DoWhileItRuns(UserAction start, UserAction during);
+  void SetQuery(std::string_view cp1250);
+  std::optional<FocusControl> Focused();
+  std::string Status();
+  bool closed();
 
-  TempFolder work;
-  PosixFiles files;
-  FixedHosts hosts;
   QtToolkit toolkit;
   TFo fo;
-  std::vector<std::string> errors;  // error reports, Windows-1250
-  // The refresh timer as Start() found it; Start() stops it, so that only
-  // the ticks a test asks for happen.
+  // The refresh timer as Start() found it.
   bool timer_was_running = false;
   int timer_interval = 0;
+};
 
- private:
-  std::string previous_folder_;
+// A test of the window, started.
+class StartedWindow : public ::testing::Test {
+ protected:
+  void SetUp() override { rig.Start(); }
+  WindowRig rig;
 };
 
 // The rows of a list box, in UTF-8.

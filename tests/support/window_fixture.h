@@ -1,5 +1,5 @@
-// The real main window on the in-memory toolkit, with a drive table over real
-// folders and fixed host names.
+// The real main window on the in-memory toolkit, with a drive table and
+// fixed host names.
 #pragma once
 
 #include <memory>
@@ -21,8 +21,9 @@ class FixedHosts : public Hosts {
   std::string user = "jan";
 };
 
-struct WindowFixture {
-  explicit WindowFixture(int screen_width = 1024, int screen_height = 768)
+// The window over `files`; error reports are collected instead of shown.
+struct MemoryWindow {
+  explicit MemoryWindow(Files& files, int screen_width = 1024, int screen_height = 768)
       : toolkit(screen_width, screen_height), window(Os{drives, files, hosts}, toolkit.widgets()) {
     toolkit.SetErrorSink([this](std::string_view message) { errors.emplace_back(message); });
   }
@@ -31,11 +32,19 @@ struct WindowFixture {
   std::string status() { return toolkit.pa().caption(); }
 
   DriveTable drives;
-  SystemFiles files;
   FixedHosts hosts;
   MemoryToolkit toolkit;
   TFo window;
   std::vector<std::string> errors;
+};
+
+// Over the machine's file system.
+struct WithSystemFiles {
+  SystemFiles files;
+};
+struct WindowFixture : WithSystemFiles, MemoryWindow {
+  explicit WindowFixture(int screen_width = 1024, int screen_height = 768)
+      : MemoryWindow(files, screen_width, screen_height) {}
 };
 
 }  // namespace zbk::testing

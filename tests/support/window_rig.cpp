@@ -2,9 +2,7 @@
 
 namespace zbk::testing {
 
-WindowRig::WindowRig(Files& files) : window_(Os{drives_, files, hosts_}, toolkit_.widgets()) {
-  toolkit_.SetErrorSink([this](std::string_view message) { errors_.emplace_back(message); });
-}
+WindowRig::WindowRig(Files& files) : window_(files) {}
 
 void WindowRig::FixedDrive(char letter, const NativePath& root, std::string_view label) {
   DriveSpec drive;
@@ -13,30 +11,30 @@ void WindowRig::FixedDrive(char letter, const NativePath& root, std::string_view
   drive.total = std::int64_t{931} << 30;
   drive.root = root;
   drive.label = std::string(label);
-  drives_.Set(letter, std::move(drive));
+  drives().Set(letter, std::move(drive));
 }
 
 void WindowRig::Start() {
-  toolkit_.Start(window_);
-  toolkit_.Tick();
+  window_.Start();
+  Tick();
 }
 
 void WindowRig::Tick(int count) {
-  for (int i = 0; i < count; ++i) toolkit_.Tick();
+  for (int i = 0; i < count; ++i) toolkit().Tick();
 }
 
 void WindowRig::Catalogue(char letter) {
-  toolkit_.li().Select(letter - 'A' + 1);
-  toolkit_.FocusControl(Control::kL);
-  toolkit_.FocusControl(Control::kLi);
-  toolkit_.ClickYes();
+  toolkit().li().Select(letter - 'A' + 1);
+  toolkit().Focus(FocusControl::kL);
+  toolkit().Focus(FocusControl::kLi);
+  toolkit().ClickYes();
 }
 
 void WindowRig::Search(std::string_view query) {
-  toolkit_.SetQueryText(query);
-  toolkit_.FocusControl(Control::kL);
-  toolkit_.FocusControl(Control::kE);
-  toolkit_.ClickYes();
+  toolkit().SetQueryText(query);
+  toolkit().Focus(FocusControl::kL);
+  toolkit().Focus(FocusControl::kE);
+  toolkit().ClickYes();
 }
 
 }  // namespace zbk::testing

@@ -18,8 +18,8 @@ class WindowRig {
  public:
   explicit WindowRig(Files& files);
 
-  DriveTable& drives() { return drives_; }
-  MemoryToolkit& toolkit() { return toolkit_; }
+  DriveTable& drives() { return window_.drives; }
+  MemoryToolkit& toolkit() { return window_.toolkit; }
   const WindowState& state() const { return window_.state(); }
 
   // Declares drive `letter` as a fixed drive with its root at `root`.
@@ -35,19 +35,15 @@ class WindowRig {
   // presses the action button.
   void Search(std::string_view query);
 
-  std::vector<std::string> rows() { return toolkit_.l().rows(); }
-  const std::string& status() { return toolkit_.pa().caption(); }
-  std::string yes() { return toolkit_.yes().Caption(); }
-  bool yes_enabled() { return toolkit_.yes().Enabled(); }
-  int busy() const { return window_.state().BusyFlag; }
-  const std::vector<std::string>& errors() const { return errors_; }
+  std::vector<std::string> rows() { return toolkit().l().rows(); }
+  const std::string& status() { return toolkit().pa().caption(); }
+  std::string yes() { return toolkit().yes().Caption(); }
+  bool yes_enabled() { return toolkit().yes().Enabled(); }
+  int busy() const { return state().BusyFlag; }
+  const std::vector<std::string>& errors() const { return window_.errors; }
 
  private:
-  DriveTable drives_;
-  FixedHosts hosts_;
-  MemoryToolkit toolkit_;
-  TFo window_;
-  std::vector<std::string> errors_;
+  MemoryWindow window_;
 };
 
 }  // namespace zbk::testing

@@ -80,7 +80,7 @@ struct RefreshTest : ::testing::Test {
 };
 
 TEST_F(RefreshTest, FirstTickAppendsEveryLetterAndSelectsNothing) {
-  f.toolkit.FocusControl(Control::kE);
+  f.toolkit.Focus(FocusControl::kE);
   f.toolkit.Tick();
   ASSERT_EQ(f.toolkit.li().Count(), 27);
   EXPECT_EQ(f.toolkit.li().Row(1), " A:   -brak-                  ");
@@ -104,7 +104,7 @@ TEST_F(RefreshTest, CaptionShowsTheTimeAtEveryEvenTick) {
 
 TEST_F(RefreshTest, AChangedRowIsReplacedSelectedAndArmsAnalizuj) {
   f.toolkit.Tick();
-  f.toolkit.FocusControl(Control::kE);
+  f.toolkit.Focus(FocusControl::kE);
   // Less free space, but the same whole number of GiB: nothing changes.
   DriveInfo c = Fixed("SYSTEM", 37, 931);
   *c.free += kGiB / 2;

@@ -1,5 +1,5 @@
-// The main window: start-up, the layout, the status line, the action
-// button's caption and the stop button.
+// The main window: start-up, the layout and the status line. Its commands,
+// keys and closing are the window's contract (window_contract_test.cpp).
 #include <gtest/gtest.h>
 
 #include "app/host_caption.h"
@@ -30,7 +30,7 @@ TEST(FCreat, PlacesTheWindowAcrossTheScreenWithRoomFor27Rows) {
   EXPECT_EQ(f.toolkit.caption(), "");
   EXPECT_EQ(f.status(), " Pa");
   EXPECT_EQ(f.state().HostCaption.str(), "  jan  on  PC1");
-  EXPECT_EQ(f.toolkit.focus(), Control::kLi);
+  EXPECT_EQ(f.toolkit.focus(), FocusControl::kLi);
 }
 
 TEST(FCreat, GrowingTheWindowEndsOnAScreenTooLowForIt) {
@@ -94,68 +94,6 @@ TEST(StatusLine, FramesMessagesAndCountsWithin250Characters) {
   const int before = f.toolkit.processed();
   status.ShowProgress(8);
   EXPECT_EQ(f.toolkit.processed(), before + 1);
-}
-
-TEST(CommandRouting, CaptionFollowsTheFocusAndZmienMovesToTheQuery) {
-  WindowFixture f;
-  f.Start();
-  EXPECT_EQ(f.toolkit.yes().Caption(), "Analizuj");
-  f.toolkit.PressTab();
-  EXPECT_EQ(f.toolkit.yes().Caption(), std::string("Zmień"_cp));
-  f.toolkit.PressTab();
-  EXPECT_EQ(f.toolkit.yes().Caption(), "Szukaj");
-  f.toolkit.PressTab();
-  EXPECT_EQ(f.toolkit.yes().Caption(), "Analizuj");
-  f.toolkit.FocusControl(Control::kL);
-  f.toolkit.PressEnter();
-  EXPECT_EQ(f.toolkit.focus(), Control::kE);
-  EXPECT_EQ(f.toolkit.yes().Caption(), "Szukaj");
-  EXPECT_TRUE(f.toolkit.yes().Enabled());
-  EXPECT_EQ(f.state().BusyFlag, 0);
-}
-
-TEST(CommandRouting, AnUnknownCaptionRunsNothingAndLeavesTheWindowIdle) {
-  WindowFixture f;
-  f.Start();
-  f.toolkit.yes().SetCaption("analizuj");
-  f.toolkit.ClickYes();
-  EXPECT_EQ(f.status(), " Pa");
-  EXPECT_EQ(f.toolkit.l().Count(), 26);
-  EXPECT_TRUE(f.toolkit.yes().Enabled());
-}
-
-TEST(CommandRouting, EscStopsARunningCommandAndClosesAnIdleWindow) {
-  WindowFixture f;
-  f.Start();
-  bool closed = false;
-  f.toolkit.SetClosedSink([&closed] { closed = true; });
-  // Esc pressed while a search shows its first message.
-  f.toolkit.FocusControl(Control::kE);
-  f.toolkit.SetQueryText("abc");
-  f.toolkit.Post([&f] { f.toolkit.PressEsc(); });
-  f.toolkit.PressEnter();
-  EXPECT_FALSE(closed);
-  EXPECT_EQ(f.state().BusyFlag, 0);
-  EXPECT_TRUE(f.toolkit.yes().Enabled());
-  f.toolkit.PressEsc();
-  EXPECT_EQ(f.status(), " Zatrzymane.");
-  EXPECT_TRUE(closed);
-  f.toolkit.ClickYes();  // nothing happens any more
-  EXPECT_EQ(f.status(), " Zatrzymane.");
-}
-
-TEST(CommandRouting, TitleBarCloseDuringACommandWaitsForItsEnd) {
-  WindowFixture f;
-  f.Start();
-  int closed_at_count = -1;
-  f.toolkit.SetClosedSink([&] { closed_at_count = f.toolkit.processed(); });
-  f.toolkit.FocusControl(Control::kE);
-  f.toolkit.SetQueryText("a b c d");
-  f.toolkit.Post([&f] { f.toolkit.CloseByTitleBar(); });
-  f.toolkit.PressEnter();
-  EXPECT_EQ(f.status(), std::string(" Tylko 3 słowa."_cp));  // the command ran on
-  EXPECT_EQ(closed_at_count, 2);
-  EXPECT_TRUE(f.toolkit.closed());
 }
 
 }  // namespace

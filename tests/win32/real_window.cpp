@@ -4,74 +4,85 @@
 #include "platform/win32/wide_text.h"
 
 namespace zbk::testing {
+namespace {
 
-namespace fs = std::filesystem;
-
-void RealWindowTest::SetUp() {
+Win32Toolkit DpiAwareToolkit() {
   BecomeDpiAware();  // as the manifest makes Zbk.exe
-  disk_ = temp_.path() / L"dysk";
-  MakeFile(disk_ / L"Zdjęcia" / L"źródło.dat", 150000);
-  MakeFile(disk_ / L"Zdjęcia" / L"mały.dat", 10);
-  for (int i = 0; i < 5; ++i) {
-    MakeFile(disk_ / (L"folder" + std::to_wstring(i)) / L"plik.bin", 100000 + i);
-  }
-  work_ = temp_.path() / L"katalogi";
-  fs::create_directories(work_);
-  in_work_ = std::make_unique<WorkingFolderScope>(work_);
-  drives_.Set('K', {kDriveRemovable, 1 << 30, 2LL << 30, NativeOf(disk_.wstring()), "ARCHIWUM",
-                    std::nullopt});
+  return Win32Toolkit();
+}
 
-  window_ = std::make_unique<Win32Toolkit>();
-  window_->SetErrorSink([this](std::string_view message) { errors_.emplace_back(message); });
-  fo_ = std::make_unique<TFo>(Os{drives_, files_, hosts_}, window_->widgets());
-  window_->Start(*fo_);
+}  // namespace
+
+Win32Rig::Win32Rig() : toolkit(DpiAwareToolkit()), fo(Os{drives, files, hosts}, toolkit.widgets()) {
+  Attach(toolkit, fo);
+}
+
+Win32Rig::~Win32Rig() {
+  // A window that closed asked its loop to end; the next test has its own.
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  }
+}
+
+void Win32Rig::Start() {
+  toolkit.Start(handlers);
   Pump();
 }
 
-void RealWindowTest::TearDown() {
-  fo_.reset();
-  window_.reset();
-  // A window that closed asked its loop to end; the next test has its own.
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-  }
-  in_work_.reset();
+void Win32Rig::Tick() {
+  PostMessageW(toolkit.window(), WM_TIMER, 1, 0);
+  Pump();
 }
 
-bool RealWindowTest::PumpUntilClosed() {
-  for (int i = 0; i < 100 && !window_->closed(); ++i) {
-    Pump();
-    if (!window_->closed()) Sleep(10);
-  }
-  return window_->closed();
-}
-
-void RealWindowTest::Post(WPARAM key) {
+void Win32Rig::Post(WPARAM key) {
   HWND focus = GetFocus();
-  PostMessageW(focus != nullptr ? focus : window_->window(), WM_KEYDOWN, key, 1);
+  PostMessageW(focus != nullptr ? focus : toolkit.window(), WM_KEYDOWN, key, 1);
 }
 
-void RealWindowTest::PressWithCtrl(WPARAM key) {
+void Win32Rig::PressWithCtrl(WPARAM key) {
   BYTE keys[256];
   GetKeyboardState(keys);
   keys[VK_CONTROL] = 0x80;
   SetKeyboardState(keys);
-  Post(key);
-  Pump();
+  Press(key);
   keys[VK_CONTROL] = 0;
   SetKeyboardState(keys);
 }
 
-void RealWindowTest::Tick() {
-  PostMessageW(window_->window(), WM_TIMER, 1, 0);
-  Pump();
+Rect Win32Rig::Bounds(WidgetId id) const {
+  RECT r;
+  GetWindowRect(toolkit.ControlWindow(id), &r);
+  MapWindowPoints(nullptr, toolkit.window(), reinterpret_cast<POINT*>(&r), 2);
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
-Rect RealWindowTest::Bounds(WidgetId id) const {
-  RECT r;
-  GetWindowRect(window_->ControlWindow(id), &r);
-  MapWindowPoints(nullptr, window_->window(), reinterpret_cast<POINT*>(&r), 2);
-  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+void Win32Rig::Queue(UserAction action) {
+  switch (action) {
+    case UserAction::kTab:
+      return Post(VK_TAB);
+    case UserAction::kEnter:
+      return Post(VK_RETURN);
+    case UserAction::kEsc:
+      return Post(VK_ESCAPE);
+    case UserAction::kClickYes:
+      PostMessageW(toolkit.ControlWindow(WidgetId::kYes), BM_CLICK, 0, 0);
+      return;
+    case UserAction::kCloseByTitleBar:
+      PostMessageW(toolkit.window(), WM_CLOSE, 0, 0);
+      return;
+  }
+}
+
+void Win32Rig::SetQuery(std::string_view cp1250) {
+  SetWindowTextW(toolkit.ControlWindow(WidgetId::kE), WideFromCp1250(cp1250).c_str());
+}
+
+std::optional<FocusControl> Win32Rig::Focused() const {
+  const HWND focus = GetFocus();
+  if (focus == toolkit.ControlWindow(WidgetId::kLi)) return FocusControl::kLi;
+  if (focus == toolkit.ControlWindow(WidgetId::kL)) return FocusControl::kL;
+  if (focus == toolkit.ControlWindow(WidgetId::kE)) return FocusControl::kE;
+  return std::nullopt;
 }
 
 }  // namespace zbk::testing

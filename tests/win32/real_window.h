@@ -1,35 +1,29 @@
-// The real window under test: the core's TFo on the Win32 controls, a drive
-// K whose root is a folder of the Wine prefix, and the working folder in a
-// temporary folder. Keys are posted to the focused control and run through
-// the window's own message processing.
+// The real window under test: the core's TFo on the Win32 controls, over
+// the drive K of the window's contract and a working folder in a temporary
+// folder. Keys are posted to the focused control and run through the
+// window's own message processing. It is also the rig of the contract.
 #pragma once
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <memory>
+#include <optional>
 #include <string>
-#include <vector>
 
-#include "app/main_window.h"
-#include "platform/drivetable/drive_table.h"
-#include "platform/win32/win32_files.h"
+#include "contract/window_contract.h"
 #include "platform/win32/win32_toolkit.h"
-#include "support/temp_folder.h"
-#include "support/window_fixture.h"
-#include "win32/wine_support.h"
 
 namespace zbk::testing {
 
-class RealWindowTest : public ::testing::Test {
- protected:
-  void SetUp() override;
-  void TearDown() override;
+class Win32Rig : public WindowRigBase {
+ public:
+  Win32Rig();
+  ~Win32Rig();
 
+  void Start();
+  void Tick();
   // Lets the window handle everything waiting.
-  void Pump() { window_->ProcessMessages(); }
-  // Processes messages until the window has closed (or a second has passed).
-  bool PumpUntilClosed();
+  void Pump() { toolkit.ProcessMessages(); }
   // A key pressed while the focus is where it is.
   void Post(WPARAM key);
   void Press(WPARAM key) {
@@ -38,23 +32,37 @@ class RealWindowTest : public ::testing::Test {
   }
   // The key pressed with Ctrl held.
   void PressWithCtrl(WPARAM key);
-  void Tick();
-
   Rect Bounds(WidgetId id) const;
-  std::string YesCaption() { return window_->yes().Caption(); }
-  std::string Status() { return window_->pa().Caption(); }
-  std::string Catalogue() const { return ReadBytes(work_ / L"ARCHIWUM.txt"); }
+  std::string YesCaption() { return toolkit.yes().Caption(); }
 
-  TempFolder temp_;
-  std::filesystem::path disk_;
-  std::filesystem::path work_;
-  std::unique_ptr<WorkingFolderScope> in_work_;
-  DriveTable drives_;
-  Win32Files files_;
-  FixedHosts hosts_;
-  std::unique_ptr<Win32Toolkit> window_;
-  std::unique_ptr<TFo> fo_;
-  std::vector<std::string> errors_;
+  // The window's contract.
+  void Do(UserAction action) {
+    Queue(action);
+    Pump();
+  }
+  void DoWhileItRuns(UserAction start, UserAction during) {
+    Queue(start);
+    Queue(during);
+    Pump();
+  }
+  void SetQuery(std::string_view cp1250);
+  std::optional<FocusControl> Focused() const;
+  std::string Status() { return toolkit.pa().Caption(); }
+  bool closed() const { return toolkit.closed() && toolkit.destroyed(); }
+
+  Win32Toolkit toolkit;
+  TFo fo;
+
+ private:
+  void Queue(UserAction action);
+};
+
+// A test of the window, started.
+class RealWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override { rig.Start(); }
+  Win32Rig rig;
+  Win32Toolkit& window = rig.toolkit;
 };
 
 }  // namespace zbk::testing

@@ -44,7 +44,7 @@ TEST(Win32Services, ACatalogueRunWritesPolishNamesInWindows1250) {
             "        150.000  Zdj\xEA\x63ia\\\x9Fr\xF3\x64\xB3o.dat\r\n");
 
   // And the search finds it again, the catalogue named in Windows-1250.
-  f.toolkit.FocusControl(Control::kE);
+  f.toolkit.Focus(FocusControl::kE);
   f.toolkit.SetQueryText("źródło"_cp);
   f.toolkit.PressEnter();
   const auto& rows = f.toolkit.l().rows();

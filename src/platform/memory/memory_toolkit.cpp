@@ -2,82 +2,25 @@
 
 #include <algorithm>
 
+#include "app/window_words.h"
+
 namespace zbk {
 
 MemoryToolkit::MemoryToolkit(int screen_width, int screen_height)
     : screen_width_(screen_width),
       screen_height_(screen_height),
-      li_([this] { MoveFocus(Control::kLi); }),
-      l_([this] { MoveFocus(Control::kL); }),
-      e_(std::string(" Wpisz, czego szukasz i naciśnij [Enter]."_cp),
-         [this] { MoveFocus(Control::kE); }) {}
+      li_([this] { MoveFocus(FocusControl::kLi); }),
+      l_([this] { MoveFocus(FocusControl::kL); }),
+      yes_(std::string(CommandCaption(kFirstCommand))),
+      e_(std::string(kQueryPrompt), [this] { MoveFocus(FocusControl::kE); }),
+      pa_(std::string(kFirstStatus)) {}
 
 Widgets MemoryToolkit::widgets() {
   return Widgets{*this, li_, l_, yes_, e_, pa_};
 }
 
-void MemoryToolkit::Start(WindowHandlers& handlers) {
-  handlers_ = &handlers;
-  Fire(Handler::kFCreat);
-  shown_ = true;
-  focus_ = Control::kE;  // nothing has the focus yet; the first move is to Li
-  MoveFocus(Control::kLi);
-}
-
-void MemoryToolkit::Fire(Handler handler) {
-  if (closed_ || handlers_ == nullptr) return;
-  ++depth_;
-  Deliver(*handlers_, handler, *this);
-  --depth_;
-  if (depth_ == 0 && close_requested_ && !closed_) {
-    closed_ = true;
-    if (closed_sink_) closed_sink_();
-  }
-}
-
-void MemoryToolkit::MoveFocus(Control control) {
-  if (!shown_ || focus_ == control) return;
-  focus_ = control;
-  Fire(EnterHandler(control));
-}
-
-void MemoryToolkit::Tick() {
-  Fire(Handler::kTTimer);
-}
-
 void MemoryToolkit::ClickYes() {
-  if (yes_.Enabled()) Fire(Handler::kYClick);
-}
-
-void MemoryToolkit::ClickEsc() {
-  Fire(Handler::kEClick);
-}
-void MemoryToolkit::ClickAZ() {
-  Fire(Handler::kAClick);
-}
-void MemoryToolkit::ClickX2() {
-  Fire(Handler::kXClick);
-}
-void MemoryToolkit::PressEnter() {
-  ClickYes();
-}
-void MemoryToolkit::PressEsc() {
-  ClickEsc();
-}
-
-void MemoryToolkit::PressTab() {
-  switch (focus_) {
-    case Control::kLi:
-      return MoveFocus(Control::kL);
-    case Control::kL:
-      return MoveFocus(Control::kE);
-    case Control::kE:
-      return MoveFocus(Control::kLi);
-  }
-}
-
-void MemoryToolkit::FocusControl(Control control) {
-  if (!closed_) MoveFocus(control);
+  if (yes_.Enabled()) Deliver(WindowEvent::kActionClicked);
 }
 
 void MemoryToolkit::SetWidth(int width) {
@@ -108,17 +51,8 @@ void MemoryToolkit::ProcessMessages() {
   }
 }
 
-void MemoryToolkit::Close() {
-  if (closed_) return;
-  close_requested_ = true;
-  if (depth_ == 0) {
-    closed_ = true;
-    if (closed_sink_) closed_sink_();
-  }
-}
-
-void MemoryToolkit::ShowError(std::string_view message) {
-  if (error_sink_) error_sink_(message);
+void MemoryToolkit::CloseWindow() {
+  if (closed_sink_) closed_sink_();
 }
 
 }  // namespace zbk

@@ -8,14 +8,11 @@
 #include <string>
 
 #include "platform/memory/memory_widgets.h"
-#include "platform/toolkit.h"
-#include "text/literal.h"
+#include "platform/window_delivery.h"
 
 namespace zbk {
 
-using Control = FocusControl;
-
-class MemoryToolkit : public MainWindow, public ErrorReport {
+class MemoryToolkit : public WindowDelivery {
  public:
   // The frame around the client area, as on a classic desktop.
   static constexpr int kBorder = 4;
@@ -25,20 +22,16 @@ class MemoryToolkit : public MainWindow, public ErrorReport {
 
   Widgets widgets();
 
-  // Creates the window: FCreat runs, then the window shows with the focus
-  // in Li.
-  void Start(WindowHandlers& handlers);
-
   // What the user does. Nothing happens once the window has closed.
-  void Tick();
+  void Tick() { Deliver(WindowEvent::kTimerTick); }
   void ClickYes();  // only while Yes is enabled
-  void ClickEsc();
-  void ClickAZ();
-  void ClickX2();
-  void PressEnter();  // clicks Yes while it is enabled
-  void PressEsc();
-  void PressTab();  // Li, L, E and back to Li
-  void FocusControl(Control control);
+  void ClickEsc() { Deliver(WindowEvent::kStopClicked); }
+  void ClickAZ() { Deliver(WindowEvent::kSortClicked); }
+  void ClickX2() { Deliver(WindowEvent::kEqualSizeClicked); }
+  void PressEnter() { ClickYes(); }
+  void PressEsc() { ClickEsc(); }
+  void PressTab() { MoveFocus(NextByTab(true)); }  // Li, L, E and back to Li
+  void Focus(FocusControl control) { MoveFocus(control); }
   void SetQueryText(std::string_view text) { e_.SetText(text); }
   void CloseByTitleBar() { Close(); }
 
@@ -46,11 +39,8 @@ class MemoryToolkit : public MainWindow, public ErrorReport {
   void Post(std::function<void()> event) { pending_.push_back(std::move(event)); }
   // Called at the start of every processing with its number (1, 2, ...).
   void SetProcessHook(std::function<void(int)> hook) { process_hook_ = std::move(hook); }
-  void SetErrorSink(std::function<void(std::string_view)> sink) { error_sink_ = std::move(sink); }
   void SetClosedSink(std::function<void()> sink) { closed_sink_ = std::move(sink); }
 
-  bool closed() const { return closed_; }
-  Control focus() const { return focus_; }
   int processed() const { return processed_; }
   const std::string& caption() const { return caption_; }
   int left() const { return left_; }
@@ -76,14 +66,14 @@ class MemoryToolkit : public MainWindow, public ErrorReport {
   void SetPanelSize(int width, int height) override;
   int PanelHeight() const override { return panel_height_; }
   void ProcessMessages() override;
-  void Close() override;
-
-  // ErrorReport
-  void ShowError(std::string_view message) override;
 
  private:
-  void Fire(Handler handler);
-  void MoveFocus(Control control);
+  // WindowDelivery: the focus is where the last enter handler ran.
+  void ShowWindow() override {}
+  void MoveFocus(FocusControl control) override { Entered(control); }
+  void StartTimer() override {}
+  void CloseWindow() override;
+  void ShowErrorBox(std::string_view /*message*/) override {}
 
   int screen_width_;
   int screen_height_;
@@ -97,20 +87,13 @@ class MemoryToolkit : public MainWindow, public ErrorReport {
 
   MemoryListBox li_;
   MemoryListBox l_;
-  MemoryButton yes_{std::string("Analizuj"_cp)};
+  MemoryButton yes_;
   MemoryEditField e_;
-  MemoryPanel pa_{" Pa"};
+  MemoryPanel pa_;
 
-  WindowHandlers* handlers_ = nullptr;
-  Control focus_ = Control::kLi;
-  bool shown_ = false;
-  int depth_ = 0;
-  bool close_requested_ = false;
-  bool closed_ = false;
   int processed_ = 0;
   std::deque<std::function<void()>> pending_;
   std::function<void(int)> process_hook_;
-  std::function<void(std::string_view)> error_sink_;
   std::function<void()> closed_sink_;
 };
 

@@ -1,9 +1,5 @@
 #include "platform/memory/memory_widgets.h"
 
-#include <algorithm>
-
-#include "platform/list_order.h"
-
 namespace zbk {
 void MemoryListBox::Clear() {
   rows_.Clear();
@@ -15,7 +11,7 @@ void MemoryListBox::Add(std::string_view row) {
     rows_.Append(row);
     return;
   }
-  const int index = rows_.UpperBound(row, ListRowLess);
+  const int index = rows_.SortedPlace(row);
   rows_.Insert(index, row);
   if (selected_ >= index) ++selected_;  // the selection stays on its row
 }
@@ -42,7 +38,7 @@ void MemoryListBox::Select(int index) {
 }
 
 void MemoryListBox::SetSorted(bool on) {
-  if (on && !sorted_) rows_.StableSort(ListRowLess);
+  if (on && !sorted_) rows_.Sort();
   sorted_ = on;
 }
 

@@ -2,8 +2,6 @@
 
 #include <QItemSelectionModel>
 
-#include "platform/list_order.h"
-
 namespace zbk {
 
 QtListBox::QtListBox(ListView& view, std::function<void()> focus)
@@ -20,7 +18,7 @@ void QtListBox::Add(std::string_view row) {
     model_.Append(row);
     return;
   }
-  model_.Insert(model_.rows().UpperBound(row, ListRowLess), row);
+  model_.Insert(model_.rows().SortedPlace(row), row);
 }
 
 std::string QtListBox::Row(int index) const {

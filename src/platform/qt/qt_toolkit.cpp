@@ -11,28 +11,36 @@ namespace zbk {
 
 QtToolkit::QtToolkit()
     : window_(std::make_unique<QtWindow>()),
-      li_(window_->li(), [this] { MoveFocus(Control::kLi); }),
-      l_(window_->l(), [this] { MoveFocus(Control::kL); }),
+      li_(window_->li(), [this] { MoveFocus(FocusControl::kLi); }),
+      l_(window_->l(), [this] { MoveFocus(FocusControl::kL); }),
       yes_(window_->yes()),
-      e_(window_->e(), [this] { MoveFocus(Control::kE); }),
+      e_(window_->e(), [this] { MoveFocus(FocusControl::kE); }),
       pa_(window_->pa()),
       keys_(*window_, window_->yes(), window_->esc()) {
   timer_.setInterval(kTimerInterval);
-  QObject::connect(&timer_, &QTimer::timeout, [this] { Fire(Handler::kTTimer); });
-  QObject::connect(&window_->yes(), &QPushButton::clicked, [this] { Fire(Handler::kYClick); });
-  QObject::connect(&window_->esc(), &QPushButton::clicked, [this] { Fire(Handler::kEClick); });
-  QObject::connect(&window_->az(), &QToolButton::clicked, [this] { Fire(Handler::kAClick); });
-  QObject::connect(&window_->x2(), &QToolButton::clicked, [this] { Fire(Handler::kXClick); });
-  focus_watch_ = QObject::connect(qApp, &QApplication::focusChanged,
-                                  [this](QWidget*, QWidget* now) { Entered(ControlOf(now)); });
-  window_->SetCloseGuard([this] { return MayClose(); });
+  QObject::connect(&timer_, &QTimer::timeout, [this] { Deliver(WindowEvent::kTimerTick); });
+  QObject::connect(&window_->yes(), &QPushButton::clicked,
+                   [this] { Deliver(WindowEvent::kActionClicked); });
+  QObject::connect(&window_->esc(), &QPushButton::clicked,
+                   [this] { Deliver(WindowEvent::kStopClicked); });
+  QObject::connect(&window_->az(), &QToolButton::clicked,
+                   [this] { Deliver(WindowEvent::kSortClicked); });
+  QObject::connect(&window_->x2(), &QToolButton::clicked,
+                   [this] { Deliver(WindowEvent::kEqualSizeClicked); });
+  focus_watch_ = QObject::connect(qApp, &QApplication::focusChanged, [this](QWidget*, QWidget* now) {
+    if (const auto control = ControlOf(now)) Entered(*control);
+  });
+  window_->SetCloseGuard([this] {
+    if (!MayClose()) return false;
+    timer_.stop();
+    return true;
+  });
 }
 
 QtToolkit::~QtToolkit() {
   // Nothing reaches the handlers while the widgets go.
   QObject::disconnect(focus_watch_);
-  handlers_ = nullptr;
-  closed_ = true;
+  Detach();
   timer_.stop();
 }
 
@@ -40,44 +48,23 @@ Widgets QtToolkit::widgets() {
   return Widgets{*this, li_, l_, yes_, e_, pa_};
 }
 
-void QtToolkit::Start(WindowHandlers& handlers) {
-  handlers_ = &handlers;
-  Fire(Handler::kFCreat);
-  window_->show();
-  shown_ = true;
-  MoveFocus(Control::kLi);
-  timer_.start();
-}
-
-void QtToolkit::Fire(Handler handler) {
-  if (closed_ || handlers_ == nullptr) return;
-  ++depth_;
-  Deliver(*handlers_, handler, *this);
-  --depth_;
-  if (depth_ == 0 && close_requested_ && !closed_) {
-    close_requested_ = false;
-    window_->close();
-  }
-}
-
-std::optional<QtToolkit::Control> QtToolkit::ControlOf(const QWidget* widget) const {
-  if (widget == nullptr) return std::nullopt;
-  if (widget == &window_->li()) return Control::kLi;
-  if (widget == &window_->l()) return Control::kL;
-  if (widget == &window_->e()) return Control::kE;
+std::optional<FocusControl> QtToolkit::ControlOf(const QWidget* widget) const {
+  if (widget == &window_->li()) return FocusControl::kLi;
+  if (widget == &window_->l()) return FocusControl::kL;
+  if (widget == &window_->e()) return FocusControl::kE;
   return std::nullopt;
 }
 
-void QtToolkit::MoveFocus(Control control) {
-  if (closed_) return;
+void QtToolkit::MoveFocus(FocusControl control) {
+  if (closed()) return;
   switch (control) {
-    case Control::kLi:
+    case FocusControl::kLi:
       window_->li().setFocus(Qt::OtherFocusReason);
       break;
-    case Control::kL:
+    case FocusControl::kL:
       window_->l().setFocus(Qt::OtherFocusReason);
       break;
-    case Control::kE:
+    case FocusControl::kE:
       // As when Tab enters it: the text is selected, so typing replaces it.
       window_->e().setFocus(Qt::OtherFocusReason);
       window_->e().selectAll();
@@ -86,12 +73,6 @@ void QtToolkit::MoveFocus(Control control) {
   // An active window has told Entered already; an inactive one tells only
   // when it is activated again, and then the control is the same.
   Entered(control);
-}
-
-void QtToolkit::Entered(std::optional<Control> control) {
-  if (!shown_ || !control || control == entered_) return;
-  entered_ = control;
-  Fire(EnterHandler(*control));
 }
 
 void QtToolkit::SetCaption(std::string_view caption) {
@@ -107,28 +88,12 @@ void QtToolkit::ProcessMessages() {
   QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
-bool QtToolkit::MayClose() {
-  if (closed_) return true;
-  if (depth_ > 0) {
-    close_requested_ = true;
-    return false;
-  }
-  closed_ = true;
+void QtToolkit::CloseWindow() {
   timer_.stop();
-  return true;
+  window_->close();  // the close guard lets it: the delivery has closed
 }
 
-void QtToolkit::Close() {
-  if (closed_) return;
-  if (depth_ > 0) {
-    close_requested_ = true;
-    return;
-  }
-  window_->close();
-}
-
-void QtToolkit::ShowError(std::string_view message) {
-  if (error_sink_) return error_sink_(message);
+void QtToolkit::ShowErrorBox(std::string_view message) {
   QMessageBox::critical(window_.get(), QStringLiteral("Zbiorek"), ToQString(message));
 }
 

@@ -7,15 +7,11 @@
 // - The query field, entered by Tab or by Focus(), has its text selected,
 //   so that typing replaces it.
 // - ProcessMessages handles the events already waiting and never waits.
-// - Closing the window while a handler runs only marks it; it closes when
-//   the outermost handler has returned, and no handler runs after that.
-// - An error that aborts a handler is shown in a message box, or given to
-//   the sink a test sets.
+// - An error that aborts a handler is shown in a message box.
 #pragma once
 
 #include <QMetaObject>
 #include <QTimer>
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -23,11 +19,11 @@
 #include "platform/qt/qt_widgets.h"
 #include "platform/qt/qt_window.h"
 #include "platform/qt/window_keys.h"
-#include "platform/toolkit.h"
+#include "platform/window_delivery.h"
 
 namespace zbk {
 
-class QtToolkit : public MainWindow, public ErrorReport {
+class QtToolkit : public WindowDelivery {
  public:
   // The application object must exist.
   QtToolkit();
@@ -37,16 +33,10 @@ class QtToolkit : public MainWindow, public ErrorReport {
 
   Widgets widgets();
 
-  // Creates the window: FCreat runs, the window shows with the focus in Li,
-  // and the refresh timer starts.
-  void Start(WindowHandlers& handlers);
-
   QtWindow& window() { return *window_; }
   QtListBox& li() { return li_; }
   QtListBox& l() { return l_; }
   QTimer& timer() { return timer_; }
-  bool closed() const { return closed_; }
-  void SetErrorSink(std::function<void(std::string_view)> sink) { error_sink_ = std::move(sink); }
 
   // MainWindow
   void SetCaption(std::string_view caption) override;
@@ -61,19 +51,16 @@ class QtToolkit : public MainWindow, public ErrorReport {
   void SetPanelSize(int width, int height) override { window_->SetPanSize(width, height); }
   int PanelHeight() const override { return window_->pan().height(); }
   void ProcessMessages() override;
-  void Close() override;
-
-  // ErrorReport
-  void ShowError(std::string_view message) override;
 
  private:
-  using Control = FocusControl;
+  // WindowDelivery
+  void ShowWindow() override { window_->show(); }
+  void MoveFocus(FocusControl control) override;
+  void StartTimer() override { timer_.start(); }
+  void CloseWindow() override;
+  void ShowErrorBox(std::string_view message) override;
 
-  void Fire(Handler handler);
-  void MoveFocus(Control control);
-  void Entered(std::optional<Control> control);
-  std::optional<Control> ControlOf(const QWidget* widget) const;
-  bool MayClose();
+  std::optional<FocusControl> ControlOf(const QWidget* widget) const;
 
   std::unique_ptr<QtWindow> window_;
   QtListBox li_;
@@ -84,14 +71,6 @@ class QtToolkit : public MainWindow, public ErrorReport {
   WindowKeys keys_;
   QTimer timer_;
   QMetaObject::Connection focus_watch_;
-
-  WindowHandlers* handlers_ = nullptr;
-  std::optional<Control> entered_;
-  bool shown_ = false;
-  int depth_ = 0;
-  bool close_requested_ = false;
-  bool closed_ = false;
-  std::function<void(std::string_view)> error_sink_;
 };
 
 }  // namespace zbk

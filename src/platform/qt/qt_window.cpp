@@ -8,10 +8,10 @@
 #include <climits>
 
 #include "app/layout.h"
+#include "app/window_words.h"
 #include "platform/qt/pictures.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/window_font.h"
-#include "text/literal.h"
 
 namespace zbk {
 namespace {
@@ -48,14 +48,14 @@ QtWindow::QtWindow() : outer_width_(kDesignedPanWidth) {
   li_->viewport()->setCursor(Qt::PointingHandCursor);
   l_ = new ListView(pan_);
   l_->SetScrollsSideways(true);
-  yes_ = PushButton(pan_, QStyle::SP_DialogYesButton, "Analizuj"_cp);
+  yes_ = PushButton(pan_, QStyle::SP_DialogYesButton, CommandCaption(kFirstCommand));
   yes_->setDefault(true);
-  esc_ = PushButton(pan_, QStyle::SP_DialogCancelButton, "Wyjdź"_cp);
-  e_ = new QLineEdit(ToQString(" Wpisz, czego szukasz i naciśnij [Enter]."_cp), pan_);
-  az_ = SpeedButton(pan_, SortGlyph(), " Sortuj listę "_cp);
+  esc_ = PushButton(pan_, QStyle::SP_DialogCancelButton, kStopCaption);
+  e_ = new QLineEdit(ToQString(kQueryPrompt), pan_);
+  az_ = SpeedButton(pan_, SortGlyph(), kSortHint);
   az_->setCursor(Qt::PointingHandCursor);
-  x2_ = SpeedButton(pan_, EqualSizeGlyphs(), " Porównaj wielkość "_cp);
-  pa_ = new CaptionPanel(pan_, ToQString(" Pa"), Qt::AlignLeft);
+  x2_ = SpeedButton(pan_, EqualSizeGlyphs(), kEqualSizeHint);
+  pa_ = new CaptionPanel(pan_, ToQString(kFirstStatus), Qt::AlignLeft);
   QWidget::setTabOrder(li_, l_);
   QWidget::setTabOrder(l_, e_);
   const Rect designed_l = Place(WidgetId::kL, kDesignedPanWidth, kDesignedPanHeight);

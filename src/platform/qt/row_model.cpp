@@ -1,6 +1,5 @@
 #include "platform/qt/row_model.h"
 
-#include "platform/list_order.h"
 #include "platform/qt/qt_text.h"
 
 namespace zbk {
@@ -73,7 +72,7 @@ void RowModel::Clear() {
 void RowModel::Sort() {
   flush_timer_.stop();
   beginResetModel();
-  rows_.StableSort(ListRowLess);
+  rows_.Sort();
   announced_ = size();
   endResetModel();
 }

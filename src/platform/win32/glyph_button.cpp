@@ -35,8 +35,7 @@ GlyphButton::GlyphButton(HWND parent, int id, GlyphButtonLook look, std::string_
   hwnd_ = CreateWindowExW(0, kClassName, WideFromCp1250(caption).c_str(), WS_CHILD | WS_VISIBLE, 0,
                           0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                           GetModuleHandleW(nullptr), nullptr);
-  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&GlyphButton::Procedure));
+  RouteMessages(hwnd_, this);
 }
 
 void GlyphButton::SetCaption(std::string_view caption) {
@@ -56,12 +55,6 @@ bool GlyphButton::Enabled() const {
 
 void GlyphButton::SetEnabled(bool on) {
   EnableWindow(hwnd_, on ? TRUE : FALSE);
-}
-
-LRESULT CALLBACK GlyphButton::Procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  auto* self = reinterpret_cast<GlyphButton*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (self == nullptr) return DefWindowProcW(hwnd, message, wparam, lparam);
-  return self->Handle(message, wparam, lparam);
 }
 
 LRESULT GlyphButton::Handle(UINT message, WPARAM wparam, LPARAM lparam) {

@@ -12,6 +12,7 @@
 
 #include "platform/toolkit.h"
 #include "platform/win32/dpi.h"
+#include "platform/win32/win32_controls.h"
 #include "platform/xpm/xpm_image.h"
 
 namespace zbk {
@@ -37,9 +38,10 @@ class GlyphButton : public Button {
   bool Enabled() const override;
   void SetEnabled(bool on) override;
 
- private:
-  static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  // The button's messages (RouteMessages).
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+
+ private:
   void Paint();
   void SetPressed(bool pressed);
   void Click();

@@ -31,6 +31,23 @@ class Win32Panel : public Panel {
   HWND hwnd_;
 };
 
+// The window procedure of a window whose messages go to the object of type
+// T its GWLP_USERDATA points to, through T::Handle(); to DefWindowProcW
+// while it points to none.
+template <typename T>
+LRESULT CALLBACK RoutedProcedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* object = reinterpret_cast<T*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (object == nullptr) return DefWindowProcW(hwnd, message, wparam, lparam);
+  return object->Handle(message, wparam, lparam);
+}
+
+// Sends the window's messages to `object` from now on.
+template <typename T>
+void RouteMessages(HWND hwnd, T* object) {
+  SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(object));
+  SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RoutedProcedure<T>));
+}
+
 // The text of a window, in Windows-1250.
 std::string WindowText(HWND hwnd);
 

@@ -3,15 +3,10 @@
 #include <algorithm>
 #include <climits>
 
-#include "platform/list_order.h"
 #include "platform/win32/wide_text.h"
 
 namespace zbk {
 namespace {
-
-bool RowLess(const std::string& a, const std::string& b) {
-  return ListRowLess(a, b);
-}
 
 int Send(HWND hwnd, UINT message, WPARAM wparam = 0, LPARAM lparam = 0) {
   return static_cast<int>(SendMessageW(hwnd, message, wparam, lparam));
@@ -38,7 +33,7 @@ void Win32ListBox::SetMetrics(int row_height, int indent, int char_width) {
 }
 
 void Win32ListBox::Clear() {
-  rows_.clear();
+  rows_.Clear();
   widest_ = 0;
   count_behind_ = false;
   selection_due_.reset();
@@ -49,29 +44,27 @@ void Win32ListBox::Clear() {
 void Win32ListBox::Add(std::string_view row) {
   widest_ = std::max(widest_, row.size());
   if (!sorted_) {
-    rows_.emplace_back(row);
+    rows_.Append(row);
     count_behind_ = true;
     return;
   }
   Sync();
-  const std::string text(row);
-  const auto at = std::upper_bound(rows_.begin(), rows_.end(), text, RowLess);
-  const auto index = at - rows_.begin();
-  rows_.insert(at, text);
+  const int index = rows_.SortedPlace(row);
+  rows_.Insert(index, row);
   // The control moves the selection with its row.
   Send(hwnd_, LB_INSERTSTRING, static_cast<WPARAM>(index), 0);
 }
 
 std::string Win32ListBox::Row(int index) const {
   if (index < 0 || index >= Count()) return {};
-  return rows_[static_cast<std::size_t>(index)];
+  return std::string(rows_[index]);
 }
 
 void Win32ListBox::Replace(int index, std::string_view row) {
   if (index < 0 || index >= Count()) return;
   Sync();
   widest_ = std::max(widest_, row.size());
-  rows_[static_cast<std::size_t>(index)] = row;
+  rows_.Replace(index, row);
   RECT item;
   if (Send(hwnd_, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)) !=
       LB_ERR) {
@@ -93,7 +86,7 @@ void Win32ListBox::SetSorted(bool on) {
   if (on && !sorted_) {
     Sync();
     const int selected = Selected();
-    std::stable_sort(rows_.begin(), rows_.end(), RowLess);
+    rows_.Sort();
     Send(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(selected));
     InvalidateRect(hwnd_, nullptr, TRUE);
   }
@@ -105,7 +98,7 @@ void Win32ListBox::Focus() {
   SetFocus(hwnd_);
 }
 
-void Win32ListBox::Sync() const {
+void Win32ListBox::Sync() {
   if (scrolls_sideways_) {
     const std::size_t pixels =
         2 * static_cast<std::size_t>(indent_) + widest_ * static_cast<std::size_t>(char_width_);
@@ -123,7 +116,7 @@ void Win32ListBox::Sync() const {
     // Setting the count must not move the selection or the scrolled position.
     const int selected = Send(hwnd_, LB_GETCURSEL);
     const int top = Send(hwnd_, LB_GETTOPINDEX);
-    Send(hwnd_, LB_SETCOUNT, rows_.size());
+    Send(hwnd_, LB_SETCOUNT, static_cast<WPARAM>(rows_.size()));
     if (Send(hwnd_, LB_GETCURSEL) != selected) {
       Send(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(selected));
     }
@@ -141,11 +134,12 @@ void Win32ListBox::Draw(const DRAWITEMSTRUCT& item) const {
   const HDC dc = item.hDC;
   RECT area = item.rcItem;
   const bool selected = (item.itemState & ODS_SELECTED) != 0;
-  const bool valid = item.itemID < rows_.size();
+  const bool valid = item.itemID < static_cast<UINT>(rows_.size());
   const int back = selected ? COLOR_HIGHLIGHT : COLOR_WINDOW;
   SetBkColor(dc, GetSysColor(back));
   SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-  const std::wstring text = valid ? WideFromCp1250(rows_[item.itemID]) : std::wstring();
+  const std::wstring text =
+      valid ? WideFromCp1250(rows_[static_cast<int>(item.itemID)]) : std::wstring();
   ExtTextOutW(dc, area.left + indent_, area.top, ETO_OPAQUE | ETO_CLIPPED, &area, text.c_str(),
               static_cast<UINT>(text.size()), nullptr);
   if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(dc, &area);

@@ -1,7 +1,8 @@
 // A list box of the window (Li, L): a Windows list box without data of its
 // own (LBS_NODATA, owner-drawn), whose rows the program keeps and paints, so
-// that hundreds of thousands of rows cost no more than their text. Sorted
-// order is the program's own, switched on and off at any time. Rows appended
+// that hundreds of thousands of rows cost no more than their text (in a
+// RowStore). Sorted order is the program's own, switched on and off at any
+// time. Rows appended
 // in unsorted order and a newly selected row reach the Windows control in
 // one step, painted once, before the next messages are processed. A list
 // that scrolls sideways is as wide as its longest row: rows are fixed-pitch,
@@ -13,8 +14,8 @@
 
 #include <optional>
 #include <string>
-#include <vector>
 
+#include "platform/row_store.h"
 #include "platform/toolkit.h"
 
 namespace zbk {
@@ -29,7 +30,7 @@ class Win32ListBox : public ListBox {
 
   void Clear() override;
   void Add(std::string_view row) override;
-  int Count() const override { return static_cast<int>(rows_.size()); }
+  int Count() const override { return rows_.size(); }
   std::string Row(int index) const override;
   void Replace(int index, std::string_view row) override;
   int Selected() const override;
@@ -46,22 +47,22 @@ class Win32ListBox : public ListBox {
 
   // Gives the Windows control the rows appended, the row selected and the
   // width of the longest row since the last time.
-  void Sync() const;
+  void Sync();
   // WM_DRAWITEM for this list box.
   void Draw(const DRAWITEMSTRUCT& item) const;
 
  private:
   HWND hwnd_;
-  std::vector<std::string> rows_;
+  RowStore rows_;
   bool sorted_ = false;
   bool scrolls_sideways_;
   int row_height_ = 0;
   int indent_ = 0;
   int char_width_ = 0;
-  std::size_t widest_ = 0;                    // the most characters of any row since the last Clear
-  mutable int extent_shown_ = 0;              // the horizontal extent the control has
-  mutable bool count_behind_ = false;         // rows_ holds rows the control does not count yet
-  mutable std::optional<int> selection_due_;  // selected here, not yet in the control
+  std::size_t widest_ = 0;            // the most characters of any row since the last Clear
+  int extent_shown_ = 0;              // the horizontal extent the control has
+  bool count_behind_ = false;         // rows_ holds rows the control does not count yet
+  std::optional<int> selection_due_;  // selected here, not yet in the control
 };
 
 }  // namespace zbk

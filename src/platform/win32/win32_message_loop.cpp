@@ -1,12 +1,7 @@
-// The message loop of the window: dialog keys and the editing keys, the
-// focus handlers, delivery of every event to the handlers, and closing once
-// no handler runs.
-#include <exception>
-
+// The message loop of the window: dialog keys and the editing keys, and
+// the rows of the lists brought to their controls before each wait.
 #include "platform/win32/key_action.h"
 #include "platform/win32/win32_toolkit.h"
-#include "text/literal.h"
-#include "text/short_text.h"
 
 namespace zbk {
 namespace {
@@ -17,20 +12,15 @@ bool KeyDown(int key) {
 
 }  // namespace
 
-void Win32Toolkit::Start(WindowHandlers& handlers) {
-  handlers_ = &handlers;
-  Fire(Handler::kFCreat);
-  shown_ = true;
-  ShowWindow(window_, SW_SHOWNORMAL);
+void Win32Toolkit::ShowWindow() {
+  ::ShowWindow(window_, SW_SHOWNORMAL);
   UpdateWindow(window_);
   SetForegroundWindow(window_);
-  li_->Focus();  // LiEnte, unless showing the window has already put the focus there
-  SetTimer(window_, kTimerId, kTimerInterval, nullptr);
 }
 
 int Win32Toolkit::Run() {
   MSG msg{};
-  while (!closed_) {
+  while (!destroyed_) {
     SyncLists();
     if (GetMessageW(&msg, nullptr, 0, 0) <= 0) break;
     Dispatch(msg);
@@ -51,7 +41,7 @@ void Win32Toolkit::ProcessMessages() {
 }
 
 void Win32Toolkit::SyncLists() {
-  if (closed_) return;
+  if (destroyed_) return;
   li_->Sync();
   l_->Sync();
 }
@@ -67,22 +57,22 @@ void Win32Toolkit::Dispatch(MSG& msg) {
 }
 
 bool Win32Toolkit::HandleKey(const MSG& msg) {
-  if (msg.message != WM_KEYDOWN || closed_) return false;
+  if (msg.message != WM_KEYDOWN || closed()) return false;
   if (msg.hwnd != window_ && IsChild(window_, msg.hwnd) == FALSE) return false;
-  switch (KeyActionOf(msg.wParam, KeyDown(VK_SHIFT), KeyDown(VK_CONTROL), KeyDown(VK_MENU))) {
+  const KeyAction action =
+      KeyActionOf(msg.wParam, KeyDown(VK_SHIFT), KeyDown(VK_CONTROL), KeyDown(VK_MENU));
+  switch (action) {
     case KeyAction::kNone:
       return false;
     case KeyAction::kDefaultButton:
-      if (yes_->Enabled()) Fire(Handler::kYClick);
+      if (yes_->Enabled()) Deliver(WindowEvent::kActionClicked);
       return true;
     case KeyAction::kCancelButton:
-      Fire(Handler::kEClick);
+      Deliver(WindowEvent::kStopClicked);
       return true;
     case KeyAction::kNextControl:
-      MoveFocusByTab(true);
-      return true;
     case KeyAction::kPreviousControl:
-      MoveFocusByTab(false);
+      MoveFocus(NextByTab(action == KeyAction::kNextControl));
       return true;
     case KeyAction::kSelectAll:
       if (msg.hwnd != e_->hwnd()) return false;
@@ -105,48 +95,6 @@ bool Win32Toolkit::HandleKey(const MSG& msg) {
 void Win32Toolkit::CopySelectedRow(const Win32ListBox& list) {
   const int selected = list.Selected();
   if (selected >= 0) CopyToClipboard(window_, list.Row(selected));
-}
-
-void Win32Toolkit::MoveFocusByTab(bool forward) {
-  Control next = Control::kLi;
-  switch (focus_.value_or(Control::kE)) {
-    case Control::kLi:
-      next = forward ? Control::kL : Control::kE;
-      break;
-    case Control::kL:
-      next = forward ? Control::kE : Control::kLi;
-      break;
-    case Control::kE:
-      next = forward ? Control::kLi : Control::kL;
-      break;
-  }
-  SetFocus(ControlWindow(next));
-}
-
-void Win32Toolkit::Entered(Control control) {
-  if (!shown_ || focus_ == control) return;
-  focus_ = control;
-  Fire(EnterHandler(control));
-}
-
-void Win32Toolkit::Fire(Handler handler) {
-  if (closed_ || handlers_ == nullptr) return;
-  ++depth_;
-  try {
-    Deliver(*handlers_, handler, *this);
-  } catch (const std::exception& error) {
-    // Nothing may unwind through the system's frames; the handler ends here.
-    ShowError(Join("Błąd programu: "_cp, error.what()));
-  }
-  --depth_;
-  SyncLists();  // the rows the handler added are there before the next message
-  if (depth_ == 0 && close_requested_) PostMessageW(window_, kCloseNow, 0, 0);
-}
-
-void Win32Toolkit::Close() {
-  if (closed_) return;
-  close_requested_ = true;
-  if (depth_ == 0) PostMessageW(window_, kCloseNow, 0, 0);
 }
 
 }  // namespace zbk

@@ -4,12 +4,12 @@
 
 #include <stdexcept>
 #include <tuple>
-#include "app/help_text.h"
 
+#include "app/help_text.h"
+#include "app/window_words.h"
 #include "platform/win32/glyphs.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window_font.h"
-#include "text/literal.h"
 
 namespace zbk {
 namespace {
@@ -23,12 +23,6 @@ enum ControlId : int { kIdLi = 100, kIdL, kIdYes, kIdEsc, kIdE, kIdAZ, kIdX2, kI
 constexpr int kDesignedWidth = 500;
 constexpr int kDesignedHeight = 135;
 constexpr int kTextIndent = 2;
-
-constexpr std::string_view kYesCaption = "Analizuj"_cp;
-constexpr std::string_view kEscCaption = "Wyjdź"_cp;
-constexpr std::string_view kQueryText = " Wpisz, czego szukasz i naciśnij [Enter]."_cp;
-constexpr std::string_view kAZHint = " Sortuj listę "_cp;
-constexpr std::string_view kX2Hint = " Porównaj wielkość "_cp;
 
 void RegisterClassOnce() {
   static const bool registered = [] {
@@ -65,8 +59,7 @@ Win32Toolkit::Win32Toolkit() {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   pan_width_ = dpi_.Scale(kDesignedPanWidth);
   pan_height_ = dpi_.Scale(kDesignedPanHeight);
-  SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32Toolkit::Procedure));
+  RouteMessages(window_, this);
   RECT client;
   GetClientRect(window_, &client);
   client_width_ = client.right;
@@ -76,8 +69,9 @@ Win32Toolkit::Win32Toolkit() {
 }
 
 Win32Toolkit::~Win32Toolkit() {
-  if (!closed_ && window_ != nullptr) {
-    closed_ = true;  // no quit message for a loop that may not run
+  Detach();
+  if (!destroyed_ && window_ != nullptr) {
+    destroyed_ = true;  // no quit message for a loop that may not run
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
     DestroyWindow(window_);
   }
@@ -90,25 +84,26 @@ Win32Toolkit::~Win32Toolkit() {
 void Win32Toolkit::CreateWidgets() {
   li_ = std::make_unique<Win32ListBox>(window_, kIdLi, false);
   l_ = std::make_unique<Win32ListBox>(window_, kIdL, true);
-  yes_ = std::make_unique<GlyphButton>(
-      window_, kIdYes, GlyphButtonLook{&GlyphPicture(GlyphId::kYes), nullptr, true}, kYesCaption);
+  yes_ = std::make_unique<GlyphButton>(window_, kIdYes,
+                                       GlyphButtonLook{&GlyphPicture(GlyphId::kYes), nullptr, true},
+                                       CommandCaption(kFirstCommand));
   esc_ = std::make_unique<GlyphButton>(
       window_, kIdEsc, GlyphButtonLook{&GlyphPicture(GlyphId::kCancel), nullptr, false},
-      kEscCaption);
-  e_ = std::make_unique<Win32EditField>(window_, kIdE, kQueryText);
+      kStopCaption);
+  e_ = std::make_unique<Win32EditField>(window_, kIdE, kQueryPrompt);
   az_ = std::make_unique<GlyphButton>(
       window_, kIdAZ, GlyphButtonLook{&GlyphPicture(GlyphId::kAZ), nullptr, false}, "");
   x2_ = std::make_unique<GlyphButton>(
       window_, kIdX2,
       GlyphButtonLook{&GlyphPicture(GlyphId::kX2), &GlyphPicture(GlyphId::kX2Disabled), false}, "");
-  pa_ = std::make_unique<Win32Panel>(window_, kIdPa, " Pa");
+  pa_ = std::make_unique<Win32Panel>(window_, kIdPa, kFirstStatus);
 
   tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
                               CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
                               GetModuleHandleW(nullptr), nullptr);
-  AddTooltip(az_->hwnd(), kAZHint);
-  AddTooltip(x2_->hwnd(), kX2Hint);
+  AddTooltip(az_->hwnd(), kSortHint);
+  AddTooltip(x2_->hwnd(), kEqualSizeHint);
 }
 
 void Win32Toolkit::ApplyDpi(Dpi dpi) {
@@ -201,22 +196,16 @@ HWND Win32Toolkit::ControlWindow(WidgetId id) const {
   return nullptr;
 }
 
-HWND Win32Toolkit::ControlWindow(Control control) const {
+HWND Win32Toolkit::ControlWindow(FocusControl control) const {
   switch (control) {
-    case Control::kLi:
+    case FocusControl::kLi:
       return li_->hwnd();
-    case Control::kL:
+    case FocusControl::kL:
       return l_->hwnd();
-    case Control::kE:
+    case FocusControl::kE:
       return e_->hwnd();
   }
   return nullptr;
-}
-
-LRESULT CALLBACK Win32Toolkit::Procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  auto* self = reinterpret_cast<Win32Toolkit*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (self == nullptr) return DefWindowProcW(hwnd, message, wparam, lparam);
-  return self->Handle(message, wparam, lparam);
 }
 
 LRESULT Win32Toolkit::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -260,23 +249,23 @@ LRESULT Win32Toolkit::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_ACTIVATE:
       // Back to the control that had the focus, as a dialog does.
       if (LOWORD(wparam) != WA_INACTIVE && HIWORD(wparam) == 0) {
-        SetFocus(ControlWindow(focus_.value_or(Control::kLi)));
+        SetFocus(ControlWindow(focus().value_or(FocusControl::kLi)));
       }
       return 0;
     case WM_SETFOCUS:
-      SetFocus(ControlWindow(focus_.value_or(Control::kLi)));
+      SetFocus(ControlWindow(focus().value_or(FocusControl::kLi)));
       return 0;
     case WM_TIMER:
-      if (wparam == kTimerId) Fire(Handler::kTTimer);
+      if (wparam == kTimerId) Deliver(WindowEvent::kTimerTick);
       return 0;
     case WM_CLOSE:
       Close();
       return 0;
     case kCloseNow:
-      if (!closed_) DestroyWindow(window_);
+      if (!destroyed_) DestroyWindow(window_);
       return 0;
     case WM_DESTROY:
-      closed_ = true;
+      destroyed_ = true;
       KillTimer(window_, kTimerId);
       PostQuitMessage(0);
       return 0;
@@ -289,29 +278,29 @@ LRESULT Win32Toolkit::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
 void Win32Toolkit::OnCommand(int id, int code) {
   switch (id) {
     case kIdYes:
-      if (code == BN_CLICKED && yes_->Enabled()) Fire(Handler::kYClick);
+      if (code == BN_CLICKED && yes_->Enabled()) Deliver(WindowEvent::kActionClicked);
       return;
     case kIdEsc:
-      if (code == BN_CLICKED) Fire(Handler::kEClick);
+      if (code == BN_CLICKED) Deliver(WindowEvent::kStopClicked);
       return;
     case kIdAZ:
-      if (code == BN_CLICKED) Fire(Handler::kAClick);
+      if (code == BN_CLICKED) Deliver(WindowEvent::kSortClicked);
       return;
     case kIdX2:
-      if (code == BN_CLICKED) Fire(Handler::kXClick);
+      if (code == BN_CLICKED) Deliver(WindowEvent::kEqualSizeClicked);
       return;
     case kIdLi:
-      if (code == LBN_SETFOCUS) Entered(Control::kLi);
+      if (code == LBN_SETFOCUS) Entered(FocusControl::kLi);
       return;
     case kIdL:
-      if (code == LBN_SETFOCUS) Entered(Control::kL);
+      if (code == LBN_SETFOCUS) Entered(FocusControl::kL);
       return;
     case kIdE:
       if (code == EN_SETFOCUS) {
         // The whole text is selected when the field is entered from the
         // keyboard or by the program, so typing replaces it.
         if (GetKeyState(VK_LBUTTON) >= 0) SendMessageW(e_->hwnd(), EM_SETSEL, 0, -1);
-        Entered(Control::kE);
+        Entered(FocusControl::kE);
       }
       return;
     default:
@@ -421,8 +410,7 @@ void Win32Toolkit::SetPanelSize(int width, int height) {
   PlaceWidgets();
 }
 
-void Win32Toolkit::ShowError(std::string_view message) {
-  if (error_sink_) return error_sink_(message);
+void Win32Toolkit::ShowErrorBox(std::string_view message) {
   MessageBoxW(window_, WideFromCp1250(message).c_str(), L"Zbk", MB_OK | MB_ICONERROR);
 }
 

@@ -5,8 +5,8 @@
 // Widgets stand where the layout places them on the panel Pan, which fills
 // the client area. The message loop handles Tab, Enter and Esc as a dialog
 // does, Ctrl+A in the query field and Ctrl+C in the lists. Every event
-// reaches the handlers through Deliver(); a window closed while a handler
-// runs closes once the outermost handler has returned.
+// reaches the handlers through the WindowDelivery; a handler's error is
+// shown in a message box.
 //
 // The layout is designed for 96 pixels per inch. On a denser screen every
 // pixel number of it is scaled by DPI/96; the core still sees the designed
@@ -17,23 +17,19 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <memory>
-#include <optional>
 
 #include "app/layout.h"
-#include "platform/toolkit.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/glyph_button.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_list_box.h"
+#include "platform/window_delivery.h"
 
 namespace zbk {
 
-class Win32Toolkit : public MainWindow, public ErrorReport {
+class Win32Toolkit : public WindowDelivery {
  public:
-  using Control = FocusControl;
-
   // Creates the window and its widgets, not yet shown; throws
   // std::runtime_error when the system gives no window.
   Win32Toolkit();
@@ -43,19 +39,14 @@ class Win32Toolkit : public MainWindow, public ErrorReport {
 
   Widgets widgets();
 
-  // Runs FCreat, shows the window with the focus in Li and starts the timer.
-  void Start(WindowHandlers& handlers);
-  // The message loop, until the window has closed; the program's exit code.
+  // The message loop, until the window is gone; the program's exit code.
   int Run();
-
-  // Replaces the message box of the error report (tests).
-  void SetErrorSink(std::function<void(std::string_view)> sink) { error_sink_ = std::move(sink); }
 
   HWND window() const { return window_; }
   HWND ControlWindow(WidgetId id) const;
   HWND tooltips() const { return tooltips_; }
-  bool closed() const { return closed_; }
-  std::optional<Control> focus() const { return focus_; }
+  // The window is destroyed (it closes a moment after closed()).
+  bool destroyed() const { return destroyed_; }
   Dpi dpi() const { return dpi_; }
   HFONT font() const { return font_; }
   Win32ListBox& li() { return *li_; }
@@ -77,17 +68,14 @@ class Win32Toolkit : public MainWindow, public ErrorReport {
   void SetPanelSize(int width, int height) override;
   int PanelHeight() const override { return dpi_.Unscale(pan_height_); }
   void ProcessMessages() override;
-  void Close() override;
 
-  // ErrorReport
-  void ShowError(std::string_view message) override;
+  // The main window's messages (RouteMessages).
+  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
 
  private:
   static constexpr UINT_PTR kTimerId = 1;
   static constexpr UINT kCloseNow = WM_APP + 1;  // posted: destroy the window now
 
-  static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
   void CreateWidgets();
   void ApplyDpi(Dpi dpi);
   void CopySelectedRow(const Win32ListBox& list);
@@ -98,11 +86,15 @@ class Win32Toolkit : public MainWindow, public ErrorReport {
   void PaintPanel();
   void Dispatch(MSG& msg);
   bool HandleKey(const MSG& msg);
-  void MoveFocusByTab(bool forward);
-  void Entered(Control control);
-  HWND ControlWindow(Control control) const;
-  void Fire(Handler handler);
+  HWND ControlWindow(FocusControl control) const;
   void SyncLists();
+  // WindowDelivery
+  void ShowWindow() override;
+  void MoveFocus(FocusControl control) override { SetFocus(ControlWindow(control)); }
+  void StartTimer() override { SetTimer(window_, kTimerId, kTimerInterval, nullptr); }
+  void CloseWindow() override { PostMessageW(window_, kCloseNow, 0, 0); }
+  void ShowErrorBox(std::string_view message) override;
+  void HandlerReturned() override { SyncLists(); }
   void SetBounds(int left, int top, int width, int height);
 
   HWND window_ = nullptr;
@@ -126,13 +118,7 @@ class Win32Toolkit : public MainWindow, public ErrorReport {
   int pan_width_ = kDesignedPanWidth;
   int pan_height_ = kDesignedPanHeight;
 
-  WindowHandlers* handlers_ = nullptr;
-  std::function<void(std::string_view)> error_sink_;
-  std::optional<Control> focus_;
-  bool shown_ = false;
-  int depth_ = 0;
-  bool close_requested_ = false;
-  bool closed_ = false;
+  bool destroyed_ = false;
 };
 
 }  // namespace zbk

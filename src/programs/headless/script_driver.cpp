@@ -34,13 +34,13 @@ std::optional<std::int64_t> Bytes(std::string_view word, int line, const char* w
   return bytes;
 }
 
-const char* ControlName(Control control) {
-  switch (control) {
-    case Control::kLi:
+const char* ControlName(std::optional<FocusControl> control) {
+  switch (control.value_or(FocusControl::kLi)) {
+    case FocusControl::kLi:
       return "Li";
-    case Control::kL:
+    case FocusControl::kL:
       return "L";
-    case Control::kE:
+    case FocusControl::kE:
       return "E";
   }
   return "?";
@@ -133,9 +133,9 @@ void ScriptDriver::Run(std::string_view command, int number) {
   if (verb == "rows") return Rows(rest, number);
   if (verb == "select") return Select(rest, number);
   if (verb == "focus") {
-    if (rest == "Li") return tk.FocusControl(Control::kLi);
-    if (rest == "L") return tk.FocusControl(Control::kL);
-    if (rest == "E") return tk.FocusControl(Control::kE);
+    if (rest == "Li") return tk.Focus(FocusControl::kLi);
+    if (rest == "L") return tk.Focus(FocusControl::kL);
+    if (rest == "E") return tk.Focus(FocusControl::kE);
   }
   if (verb == "key") {
     if (rest == "Enter") return tk.PressEnter();
