@@ -63,7 +63,7 @@ TEST_F(QtListBoxes, TheResultListScrollsSidewaysToItsLongestRow) {
 TEST(QtClipboard, CtrlCCopiesTheSelectedRowOfEitherList) {
   WindowRig rig;
   rig.drives.Set(
-      'C', DriveSpec{3, 39728447488, 999653638144, "/", std::string("Dysk ŁÓDŹ"_cp), std::nullopt});
+      'C', DriveInfo{3, 39728447488, 999653638144, "/", std::string("Dysk ŁÓDŹ"_cp), std::nullopt});
   rig.Start();
   ASSERT_TRUE(rig.Tick());
   QClipboard& clipboard = *QGuiApplication::clipboard();

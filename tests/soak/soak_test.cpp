@@ -55,7 +55,7 @@ class Session {
   void Tick() {
     ++ticks_;
     if (ticks_ % 5 == 0) {
-      DriveSpec d;
+      DriveInfo d;
       d.type = kDriveRemovable;
       if ((ticks_ / 5) % 2 == 0) {
         d.root = (tmp_ / "d").string();

@@ -5,7 +5,7 @@ namespace zbk::testing {
 WindowRig::WindowRig(Files& files) : window_(files) {}
 
 void WindowRig::FixedDrive(char letter, const NativePath& root, std::string_view label) {
-  DriveSpec drive;
+  DriveInfo drive;
   drive.type = kDriveFixed;
   drive.free = std::int64_t{37} << 30;
   drive.total = std::int64_t{931} << 30;

@@ -10,9 +10,6 @@
 
 namespace zbk {
 
-// The earlier name of what the table holds, still used by the window tests.
-using DriveSpec = DriveInfo;
-
 class DriveTable : public Drives {
  public:
   void Set(char letter, DriveInfo drive);
