@@ -1,7 +1,5 @@
 #include "catalogue/catalogue_line.h"
 
-#include <cstdio>
-
 #include "text/literal.h"
 #include "text/short_text.h"
 
@@ -11,18 +9,28 @@ namespace {
 constexpr std::size_t kFolderPartStart = 3;
 constexpr std::size_t kFolderPartLength = 200;
 
+// Writes the grouped digits of `size` to end at `end`; gives where they
+// begin. Right to left: digits, a "." before every group of three.
+char* GroupRightToLeft(std::uint32_t size, char* end) {
+  int in_group = 0;
+  do {
+    if (in_group == 3) {
+      *--end = '.';
+      in_group = 0;
+    }
+    *--end = static_cast<char>('0' + size % 10);
+    size /= 10;
+    ++in_group;
+  } while (size != 0);
+  return end;
+}
+
 }  // namespace
 
 std::string GroupedDigits(std::uint32_t size) {
-  char digits[16];
-  const int count = std::snprintf(digits, sizeof digits, "%u", static_cast<unsigned>(size));
-  std::string out;
-  out.reserve(static_cast<std::size_t>(count) + 3);
-  for (int i = 0; i < count; ++i) {
-    if (i > 0 && (count - i) % 3 == 0) out.push_back('.');
-    out.push_back(digits[i]);
-  }
-  return out;
+  char field[kSizeFieldWidth];
+  char* begin = GroupRightToLeft(size, field + kSizeFieldWidth);
+  return std::string(begin, field + kSizeFieldWidth);
 }
 
 std::string SizeField(std::uint32_t size) {
@@ -36,21 +44,10 @@ void AppendSizeField(std::uint32_t size, std::string& out) {
     out.append("większy niż 4GB"_cp);
     return;
   }
-  // Right to left: digits, a "." before every group of three.
   char field[kSizeFieldWidth];
-  std::size_t at = kSizeFieldWidth;
-  int in_group = 0;
-  do {
-    if (in_group == 3) {
-      field[--at] = '.';
-      in_group = 0;
-    }
-    field[--at] = static_cast<char>('0' + size % 10);
-    size /= 10;
-    ++in_group;
-  } while (size != 0);
-  out.append(at, ' ');
-  out.append(field + at, kSizeFieldWidth - at);
+  char* begin = GroupRightToLeft(size, field + kSizeFieldWidth);
+  out.append(static_cast<std::size_t>(begin - field), ' ');
+  out.append(begin, field + kSizeFieldWidth);
 }
 
 std::string CatalogueLine(std::uint32_t size, std::string_view path, std::string_view name) {

@@ -84,7 +84,6 @@ struct Scans {
   std::size_t (*count)(const char*, const char*, char);
   const char* (*find_nth)(const char*, const char*, char, std::size_t);
   const char* (*next_candidate)(const char*, const char*, const WordProbe&);
-  const char* kind;
 };
 
 Scans ChooseScans() {
@@ -92,12 +91,11 @@ Scans ChooseScans() {
   __builtin_cpu_init();
   if (__builtin_cpu_supports("avx2") && __builtin_cpu_supports("popcnt") &&
       __builtin_cpu_supports("bmi")) {
-    return {avx2::Count, avx2::FindNth, avx2::NextCandidate, "avx2"};
+    return {avx2::Count, avx2::FindNth, avx2::NextCandidate};
   }
-  if (__builtin_cpu_supports("sse2"))
-    return {sse2::Count, sse2::FindNth, sse2::NextCandidate, "sse2"};
+  if (__builtin_cpu_supports("sse2")) return {sse2::Count, sse2::FindNth, sse2::NextCandidate};
 #endif
-  return {CountBytes, FindNthBytes, NextCandidateBytes, "bytes"};
+  return {CountBytes, FindNthBytes, NextCandidateBytes};
 }
 
 const Scans& TheScans() {
@@ -135,10 +133,6 @@ const char* FindNthByte(const char* from, const char* to, char byte, std::size_t
 
 const char* NextCandidate(const char* from, const char* to, const WordProbe& probe) {
   return TheScans().next_candidate(from, to, probe);
-}
-
-const char* ByteScanKind() {
-  return TheScans().kind;
 }
 
 }  // namespace zbk

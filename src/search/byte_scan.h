@@ -51,7 +51,4 @@ class WordProbe {
 // gives may still not hold the word.
 const char* NextCandidate(const char* from, const char* to, const WordProbe& probe);
 
-// Which vector width the scans use: "avx2", "sse2" or "bytes".
-const char* ByteScanKind();
-
 }  // namespace zbk

@@ -145,11 +145,6 @@ std::size_t LineScan::LineEndAfter(std::size_t at, std::size_t limit) const {
   return end;
 }
 
-std::string_view LineScan::TextOf(std::size_t start, std::size_t limit) const {
-  std::size_t line_end = 0;
-  return LineAt(start, limit, line_end);
-}
-
 std::string_view LineScan::LineAt(std::size_t start, std::size_t limit,
                                   std::size_t& line_end) const {
   const char* data = buffer_.data();

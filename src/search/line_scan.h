@@ -70,7 +70,6 @@ class LineScan {
   bool StartsLine(std::size_t at) const;
   std::size_t LineStartOf(std::size_t at, std::size_t known_start) const;
   std::size_t LineEndAfter(std::size_t at, std::size_t limit) const;
-  std::string_view TextOf(std::size_t start, std::size_t limit) const;
   // The text of the line that begins at `start`, and where the line ends
   // (after its CR and LF, or at `limit`).
   std::string_view LineAt(std::size_t start, std::size_t limit, std::size_t& line_end) const;
