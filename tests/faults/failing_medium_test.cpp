@@ -43,7 +43,10 @@ class FailingMount {
   }
   ~FailingMount() {
     if (pid_ <= 0) return;
-    if (mounted()) std::system(("fusermount3 -u " + mount_point_.string()).c_str());
+    if (mounted()) {
+      [[maybe_unused]] const int unmounted =
+          std::system(("fusermount3 -u " + mount_point_.string()).c_str());
+    }
     kill(pid_, SIGTERM);
     waitpid(pid_, nullptr, 0);
   }
