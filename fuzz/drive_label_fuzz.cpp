@@ -55,23 +55,25 @@ std::string ExpectedLine(char letter, const DriveInfo& drive) {
            250));
 }
 
-// The catalogue's name as a user would put it: the first 15 characters of
-// the shown label, where every space that stands before a period (or before
-// ".txt") is left out; "bez etykiety.txt" for a blank label. Built from the
-// right, one character at a time.
+// The catalogue's name as a user would put it: the shown label, where every
+// space that stands before a period (or before ".txt") is left out, and the
+// periods it then begins with written as "_"; "bez etykiety.txt" for a blank
+// label. Built from the right, one character at a time.
 std::string ExpectedName(const std::optional<std::string>& label) {
-  const std::string field = ShownLabel(label).substr(0, 15);
-  if (field == std::string(15, ' ')) return "bez etykiety.txt";
+  const std::string field = ShownLabel(label);
+  if (field.find_first_not_of(' ') == std::string::npos) return "bez etykiety.txt";
   std::string name = ".txt";
   for (auto c = field.rbegin(); c != field.rend(); ++c) {
     if (*c != ' ' || name.front() != '.') name.insert(name.begin(), *c);
   }
+  for (std::size_t i = 0; i + 4 < name.size() && name[i] == '.'; ++i) name[i] = '_';
   return name;
 }
 
 void CheckName(const std::string& name, const std::optional<std::string>& label) {
   Check(name == ExpectedName(label), "the catalogue file name");
-  Check(name.ends_with(".txt") && name.size() <= 15 + 4, "a label's worth of name and .txt");
+  Check(name.ends_with(".txt") && name.size() <= 201 + 4, "a label's worth of name and .txt");
+  Check(!name.starts_with("."), "no name the search skips");
   Check(name.find(" .") == std::string::npos, "no space before a period");
   Check(name.find('\0') == std::string::npos, "no NUL in a name");
 }
@@ -177,7 +179,7 @@ void Target(FuzzInput& in) {
   const ShortText line = DriveLine(letter, declared);
   Check(line.str() == ExpectedLine(letter, declared), "the drive line");
   Check(DriveOfRow(line) == letter, "the drive is read back out of its line");
-  const ShortText name = CatalogueFileName(line, std::nullopt);
+  const ShortText name = CatalogueFileName(IdentityOf(declared));
   CheckName(name.str(), declared.label);
   Check(StaysInWorkingFolder(name) == (name.str().find_first_of("/\\:") == std::string::npos),
         "names with a path separator or a drive are refused");

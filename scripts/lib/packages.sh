@@ -35,6 +35,9 @@ ensure_packages() {
 
 # The packages every build needs.
 CORE_PACKAGES=(cmake make g++ libgtest-dev)
+# The tests' file system that fails on purpose (FUSE): its library to
+# build it, fusermount3 to unmount it.
+FAILING_FS_PACKAGES=(pkg-config libfuse3-dev fuse3)
 
 # What the desktop program needs to build and to show its window: Qt 6
 # Widgets (with QTest and the offscreen platform) and its font.

@@ -17,12 +17,20 @@ bool Blank(std::string_view text) {
 
 }  // namespace
 
-ShortText CatalogueFileName(std::string_view drive_row, const std::optional<std::string>& serial) {
-  std::string_view label = LabelFieldOfRow(drive_row);
-  // A catalogue named ".txt" would be hidden, and never searched.
-  if (Blank(label)) label = serial && !Blank(*serial) ? std::string_view(*serial) : kNoLabel;
+ShortText CatalogueFileName(const VolumeIdentity& volume) {
+  // The field's filling spaces go with the spaces before ".txt".
+  std::string label = volume.label_field;
+  // A catalogue named ".txt" would be hidden, and never searched; one named
+  // after a label with '?' standing in for letters would be shared by
+  // every other such label.
+  if (Blank(label) || !volume.label_exact) {
+    const std::optional<std::string>& serial = volume.serial;
+    label = serial && !Blank(*serial) ? *serial : std::string(kNoLabel);
+  }
   std::string name = Join(label, ".txt");
   for (auto at = name.find(" ."); at != std::string::npos; at = name.find(" .")) name.erase(at, 1);
+  // Nor is one whose name begins with a period searched.
+  for (std::size_t i = 0; i + 4 < name.size() && name[i] == '.'; ++i) name[i] = '_';
   return ShortText(name);
 }
 
@@ -47,13 +55,13 @@ void CatalogueRun(WindowState& state) {
   // The row may be up to a refresh old: another medium may be in by now.
   Drives& drives = state.os.drives;
   const VolumeIdentity volume = IdentifyVolume(drives, *letter);
-  if (Head(volume.label_field, kLabelFieldWidth) != LabelFieldOfRow(row)) {
+  if (!RowShowsLabel(row, volume.label_field)) {
     state.ShowStatus("Dysk się zmienił, wybierz go jeszcze raz"_cp);
     return;
   }
   results.Clear();
 
-  const ShortText name = CatalogueFileName(row, volume.serial);
+  const ShortText name = CatalogueFileName(volume);
   std::unique_ptr<OutputFile> created;
   if (StaysInWorkingFolder(name)) created = state.os.files.Create(name);
   if (!created) {
@@ -74,7 +82,8 @@ void CatalogueRun(WindowState& state) {
   CatalogueRunContext run{state, file, unusual, {}, {}, {}};
   FolderWalk(run, ShortText(Join(drive, "\\")), drives.Query(*letter).root.value_or(NativePath()),
              0, root_count, root_tally);
-  const bool complete = state.Busy() && IdentifyVolume(drives, *letter) == volume;
+  const bool complete =
+      state.Busy() && !run.listing_failed && IdentifyVolume(drives, *letter) == volume;
   // The file is closed while the flag is still set: a failure there ends the
   // command like any other file error, with the flag set until Esc.
   const bool kept = file.Close(complete ? Placement::kReplace : Placement::kIfNew);

@@ -57,20 +57,27 @@ void FolderWalk(CatalogueRunContext& run, const ShortText& path, const NativePat
 
   // One listing: the sub-folders and the files with their sizes.
   entries.Clear();
-  {
+  try {
     const auto listing = files.List(native, "*.*", ListingDetail::kWithSizes);
     if (!listing) return;
     while (listing->Next(run.entry)) {
       if (KeptFolder(run.entry) || KeptFile(run.entry)) entries.Put(run.entry);
     }
+  } catch (const ListingFailed&) {
+    // Files that are there go unseen: the run is incomplete. The walk goes
+    // on, for what the rest of the medium still gives.
+    run.listing_failed = true;
+    return;
   }
 
-  // Sub-folders, named to the files first: they may be listed ahead.
+  // Sub-folders, named to the files first: they may be listed ahead, and
+  // are opened relative to this folder, held open meanwhile.
   entries.InNameOrder(EntryKind::kFolder, level.order);
   level.folders.clear();
   for (const std::uint32_t i : level.order) {
     level.folders.push_back(files.Child(native, NativePath(entries.native(i))));
   }
+  const std::shared_ptr<void> held = level.folders.empty() ? nullptr : files.Hold(native);
   if (!level.folders.empty()) files.Prefetch(level.folders);
   for (std::size_t k = 0; k < level.order.size(); ++k) {
     const ShortText child(Join(path, entries.name(level.order[k]), "\\"));

@@ -40,6 +40,7 @@ struct CatalogueRunContext {
   std::vector<std::unique_ptr<WalkLevel>> levels;  // by depth
   FolderEntry entry;                               // the listing's entry in hand
   std::string line;                                // the catalogue line in hand
+  bool listing_failed = false;                     // a listing failed: incomplete
 
   WalkLevel& Level(std::size_t depth);
 };
@@ -47,7 +48,8 @@ struct CatalogueRunContext {
 // Walks the folder shown as `path` (ending in "\", cut to 250 characters)
 // whose real location is `native`, `depth` levels below the drive's root.
 // Sets `count` to the number of unusual files walked and `tally` to their
-// counts by extension. A folder that cannot be listed is skipped; a cleared
+// counts by extension. A folder that cannot be listed is skipped; one whose
+// listing fails for its medium is too, and sets `listing_failed`; a cleared
 // BusyFlag winds the walk down.
 void FolderWalk(CatalogueRunContext& run, const ShortText& path, const NativePath& native,
                 std::size_t depth, std::uint32_t& count, ExtensionTally& tally);

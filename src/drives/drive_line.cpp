@@ -13,6 +13,23 @@ constexpr std::array<std::string_view, 7> kTypeNames = {
     "nieznany", " -brak- ", "wymienny", " lokalny", "sieciowy", "CD / DVD", "RAMdisk ",
 };
 
+constexpr std::size_t kGigabyteWidth = 7;
+
+// Whether `text` is what GigabyteText gives for some number: the digits
+// (zeros as O) right-aligned in 6 characters, or more digits, with a space
+// after the third character.
+bool IsGigabyteText(std::string_view text) {
+  if (text.size() < kGigabyteWidth || text[3] != ' ') return false;
+  std::string number(text.substr(0, 3));
+  number.append(text.substr(4));
+  const std::size_t digits = number.find_first_not_of(' ');
+  if (digits == std::string::npos || (digits > 0 && number.size() > 6)) return false;
+  for (std::size_t i = digits; i < number.size(); ++i) {
+    if (number[i] != 'O' && (number[i] < '1' || number[i] > '9')) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::string_view DriveTypeName(int code) {
@@ -51,11 +68,6 @@ ShortText DriveLine(char letter, const DriveInfo& drive) {
                         GigabyteText(drive.total)));
 }
 
-std::string_view LabelFieldOfRow(std::string_view row) {
-  return row.size() > kLabelColumn ? Head(row.substr(kLabelColumn), kLabelFieldWidth)
-                                   : std::string_view();
-}
-
 std::optional<char> DriveOfRow(std::string_view row) {
   if (row.size() < 3 || row[2] != ':') return std::nullopt;
   const char letter = row[1];
@@ -63,10 +75,25 @@ std::optional<char> DriveOfRow(std::string_view row) {
   return letter;
 }
 
+bool RowShowsLabel(std::string_view row, std::string_view label_field) {
+  if (row.size() < kLabelColumn || !row.substr(kLabelColumn).starts_with(label_field)) {
+    return false;
+  }
+  const std::string_view rest = row.substr(kLabelColumn + label_field.size());
+  if (rest.empty() || IsGigabyteText(rest)) return true;
+  for (std::size_t first = kGigabyteWidth; first + kGigabyteWidth <= rest.size(); ++first) {
+    if (IsGigabyteText(rest.substr(0, first)) && IsGigabyteText(rest.substr(first))) return true;
+  }
+  return false;
+}
+
+VolumeIdentity IdentityOf(DriveInfo drive) {
+  return {drive.type, LabelField(drive.label), drive.label_exact, std::move(drive.serial)};
+}
+
 VolumeIdentity IdentifyVolume(Drives& drives, char letter) {
   drives.Refresh();
-  DriveInfo drive = drives.Query(letter);
-  return {drive.type, LabelField(drive.label), std::move(drive.serial)};
+  return IdentityOf(drives.Query(letter));
 }
 
 }  // namespace zbk

@@ -32,20 +32,24 @@ std::string GigabyteText(std::optional<std::int64_t> bytes);
 // The row of the drive `letter`.
 ShortText DriveLine(char letter, const DriveInfo& drive);
 
-// Read back from a row: the label field, characters 16 to 30 (fewer when
-// the row is shorter); the drive letter of characters 2 and 3 (a letter A-Z
-// and a colon), or nothing for a row that names no drive, such as the
+// Read back from a row: the drive letter of characters 2 and 3 (a letter
+// A-Z and a colon), or nothing for a row that names no drive, such as the
 // header.
-std::string_view LabelFieldOfRow(std::string_view row);
 std::optional<char> DriveOfRow(std::string_view row);
+// Whether the row shows the label field `label_field` (as LabelField gives
+// it) whole: from character 16 on the row holds it, followed by nothing but
+// the space texts.
+bool RowShowsLabel(std::string_view row, std::string_view label_field);
 
 // What tells one medium in a drive from another.
 struct VolumeIdentity {
   int type = kDriveNoRoot;
   std::string label_field;  // as LabelField gives it
+  bool label_exact = true;  // as DriveInfo has it
   std::optional<std::string> serial;
   bool operator==(const VolumeIdentity&) const = default;
 };
+VolumeIdentity IdentityOf(DriveInfo drive);
 // Reads the drives afresh (Refresh), then identifies the volume in drive
 // `letter`.
 VolumeIdentity IdentifyVolume(Drives& drives, char letter);

@@ -48,6 +48,9 @@ struct DriveInfo {
   // The volume's serial number as the system shows it ("1A2B-3C4D" on
   // Windows, the file system's UUID on Linux); none where it has none.
   std::optional<std::string> serial;
+  // False when the label holds characters Windows-1250 lacks (shown as
+  // '?'), so that it cannot name the volume's catalogue.
+  bool label_exact = true;
 };
 
 class Drives {
@@ -108,6 +111,16 @@ class FileError : public std::runtime_error {
   std::string message_;
 };
 
+// A listing that failed because the medium failed or went away (an I/O
+// error, the device gone, a stale handle, an error part way through the
+// listing). Unlike a folder the system refuses, it leaves unseen files that
+// are there: a walk that meets one is incomplete. Elsewhere it ends the
+// command like any other error reading a file.
+class ListingFailed : public FileError {
+ public:
+  explicit ListingFailed(std::string_view shown) : FileError(Kind::kRead, shown) {}
+};
+
 // How a finished catalogue takes its name.
 enum class Placement {
   kReplace,  // in place of whatever file (or link) had that name
@@ -145,7 +158,9 @@ class Files {
   // Lists the entries of `folder` whose names match `pattern` ("*.*" for
   // all, "*.TXT"), letter case ignored; every kind of entry, "." and ".."
   // included where the system lists them. nullptr when the folder cannot be
-  // read (an empty path cannot) or nothing matches.
+  // read (an empty path cannot, the system refuses it, it is gone) or
+  // nothing matches. Throws ListingFailed, as the listing's Next does, when
+  // the medium fails.
   virtual std::unique_ptr<FolderListing> List(const NativePath& folder, std::string_view pattern,
                                               ListingDetail detail) = 0;
   // The path of the entry `name` of `folder`.
@@ -166,6 +181,11 @@ class Files {
   // will list them, before the ones named earlier; nothing forgets them
   // all. A hint only: Files that can list ahead of need do.
   virtual void Prefetch(const std::vector<NativePath>& /*folders*/) {}
+  // Keeps `folder` open until the result is dropped, so that the folders
+  // below it are opened relative to it, on any thread: no path is then too
+  // long for the system, and no link below it is followed. nullptr where
+  // the system needs no such thing, or the folder cannot be opened.
+  virtual std::shared_ptr<void> Hold(const NativePath& /*folder*/) { return nullptr; }
 };
 
 // A Files that passes every call on to another: a decorator derives from it
@@ -187,6 +207,7 @@ class FilesWrapper : public Files {
     return inner_.Open(file, shown);
   }
   void Prefetch(const std::vector<NativePath>& folders) override { inner_.Prefetch(folders); }
+  std::shared_ptr<void> Hold(const NativePath& folder) override { return inner_.Hold(folder); }
 
  protected:
   Files& inner() { return inner_; }

@@ -1,6 +1,7 @@
 #include "platform/prefetching_files.h"
 
 #include <algorithm>
+#include <exception>
 
 namespace zbk {
 namespace {
@@ -32,6 +33,7 @@ struct PrefetchingFiles::Job {
   State state = State::kWaiting;
   bool listed = false;  // the folder could be listed
   std::vector<FolderEntry> entries;
+  std::exception_ptr failure;  // what listing it threw
 };
 
 PrefetchingFiles::PrefetchingFiles(Files& inner, int workers, std::size_t ahead)
@@ -86,6 +88,7 @@ std::unique_ptr<FolderListing> PrefetchingFiles::List(const NativePath& folder,
   }
   work_.notify_all();  // a place ahead is free
   if (!job) return inner().List(folder, pattern, detail);
+  if (job->failure) std::rethrow_exception(job->failure);
   if (!job->listed) return nullptr;
   return std::make_unique<ReadyListing>(std::move(job->entries));
 }
@@ -109,6 +112,7 @@ void PrefetchingFiles::Work() {
     }
     std::vector<FolderEntry> entries;
     bool listed = false;
+    std::exception_ptr failure;
     try {
       if (const auto listing = inner().List(job->folder, "*.*", ListingDetail::kWithSizes)) {
         listed = true;
@@ -116,12 +120,14 @@ void PrefetchingFiles::Work() {
         while (listing->Next(entry)) entries.push_back(entry);
       }
     } catch (...) {
-      listed = false;  // a folder that cannot be listed
+      failure = std::current_exception();  // the walk meets it where it lists the folder
+      listed = false;
       entries.clear();
     }
     {
       const std::lock_guard lock(mutex_);
       job->listed = listed;
+      job->failure = failure;
       job->entries = std::move(entries);
       job->state = Job::State::kDone;
     }

@@ -59,6 +59,10 @@ bool IsTemporaryOf(std::string_view candidate, std::string_view name) {
   return true;
 }
 
+std::string NewTemporaryName(std::string_view name) {
+  return TemporaryName(name, UniqueNumber());
+}
+
 void TemporaryOutputFile::Write(std::string_view bytes) {
   while (!bytes.empty()) {
     const std::size_t written = WriteSome(bytes);
@@ -88,7 +92,7 @@ void TemporaryOutputFile::Fail(FileError::Kind kind) {
 std::unique_ptr<OutputFile> CreateTemporary(std::string_view name, const OpenTemporary& open) {
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
     bool taken = false;
-    if (auto file = open(TemporaryName(name, UniqueNumber()), taken)) return file;
+    if (auto file = open(NewTemporaryName(name), taken)) return file;
     if (!taken) return nullptr;
   }
   return nullptr;

@@ -18,6 +18,8 @@ namespace zbk {
 
 // Whether `candidate` is a temporary file of a catalogue named `name`.
 bool IsTemporaryOf(std::string_view candidate, std::string_view name);
+// A temporary name for `name` with digits no other call of this process gave.
+std::string NewTemporaryName(std::string_view name);
 
 // A catalogue file in its temporary file, which Close flushes, closes and
 // moves to the catalogue's name. A failure, or a drop without Close,
@@ -33,6 +35,7 @@ class TemporaryOutputFile : public OutputFile {
   enum class Placed { kDone, kTaken, kFailed };
 
   explicit TemporaryOutputFile(std::string shown) : shown_(std::move(shown)) {}
+  const std::string& shown() const { return shown_; }
   // Each system's destructor calls it.
   void Drop();
 

@@ -11,6 +11,7 @@
 
 #include "platform/posix/posix_files.h"
 #include "platform/prefetching_files.h"
+#include "support/faulty_files.h"
 #include "support/temp_folder.h"
 #include "support/working_folder.h"
 
@@ -128,6 +129,19 @@ TEST(PrefetchingFiles, ListingsAheadAreTheListingsThemselves) {
   files.Prefetch({path("a"), path("b")});
   files.Prefetch({});  // forgotten
   EXPECT_EQ(Listed(files, path("b")), Listed(posix, path("b")));
+}
+
+// A listing that fails for its medium on a worker fails where the walk
+// lists the folder.
+TEST(PrefetchingFiles, AFailingListingFailsForTheWalk) {
+  TempFolder tmp;
+  tmp.File("a/x.zip", 100000);
+  PosixFiles posix;
+  FaultyFiles faulty(posix);
+  faulty.faults.before_list = [](const NativePath&, int) { throw ListingFailed("a"); };
+  PrefetchingFiles files(faulty, 1, 1);
+  files.Prefetch({(tmp / "a").string()});
+  EXPECT_THROW(files.List((tmp / "a").string(), "*.*", ListingDetail::kWithSizes), ListingFailed);
 }
 
 }  // namespace

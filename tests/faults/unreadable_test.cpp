@@ -28,6 +28,21 @@ TEST_F(Unreadable, FolderThatCannotBeListedIsSkippedAndTheRunGoesOn) {
             (std::vector<std::string>{"        300.000  b\\y.zip", "        400.000  z.zip"}));
 }
 
+// Unlike a folder the system refuses, one whose medium fails leaves files
+// unseen: the walk goes on, but the run is incomplete and an earlier
+// catalogue stays. (On a real failing file system: failing_medium_test.cpp.)
+TEST_F(Unreadable, FolderWhoseMediumFailsMakesTheRunIncomplete) {
+  const NativePath a = OnDisk("a");
+  files_.faults.before_list = [&](const NativePath& folder, int) {
+    if (folder == a) throw ListingFailed("a");
+  };
+  tmp_.Write("work/DYSK.txt", "        100.000  stary.bin\r\n");
+  rig_.Catalogue('C');
+  EXPECT_EQ(rig_.status(), " Przerwane, zostaje poprzedni DYSK.txt.");
+  EXPECT_EQ(rig_.rows().size(), 2u) << "b and the root are walked";
+  EXPECT_EQ(CatalogueLines("DYSK.txt"), std::vector<std::string>{"        100.000  stary.bin"});
+}
+
 TEST_F(Unreadable, UnreadableRootGivesAnEmptyCatalogue) {
   const NativePath root = disk_.string();
   files_.faults.deny_list = [&](const NativePath& folder, int) { return folder == root; };

@@ -35,21 +35,53 @@ TEST(CatalogueLine, SizeTwoSpacesFolderWithoutDriveAndName) {
   EXPECT_EQ(line, "        100.000  " + std::string(200, 'p') + std::string(250, 'n'));
 }
 
-TEST(CatalogueFileName, TheLabelColumnsWithSpacesBeforePeriodsRemoved) {
-  const std::string prefix = " F:  wymienny  ";
-  const std::optional<std::string> serial = "1A2B-3C4D";
-  EXPECT_EQ(CatalogueFileName(prefix + "ARCHIWUM 01    " + "   1     2", serial).str(),
-            "ARCHIWUM 01.txt");
-  EXPECT_EQ(CatalogueFileName(prefix + "A .B           ", serial).str(), "A.B.txt");
-  EXPECT_EQ(CatalogueFileName(prefix + "ZDJECIA_RODZINNE_01  2 OOO", serial).str(),
-            "ZDJECIA_RODZINN.txt");
+std::string NameOf(std::optional<std::string> label, std::optional<std::string> serial,
+                   bool exact = true) {
+  DriveInfo drive;
+  drive.label = std::move(label);
+  drive.label_exact = exact;
+  drive.serial = std::move(serial);
+  return CatalogueFileName(IdentityOf(drive)).str();
 }
 
-TEST(CatalogueFileName, ADriveWithoutALabelIsNamedAfterItsSerial) {
-  const std::string row = " F:  wymienny  " + std::string(15, ' ') + "   1     2";
-  EXPECT_EQ(CatalogueFileName(row, "1A2B-3C4D").str(), "1A2B-3C4D.txt");
-  EXPECT_EQ(CatalogueFileName(row, std::nullopt).str(), "bez etykiety.txt");
-  EXPECT_EQ(CatalogueFileName(" B:   -brak-  ", std::nullopt).str(), "bez etykiety.txt");
+TEST(CatalogueFileName, TheWholeLabelWithSpacesBeforePeriodsRemoved) {
+  const std::optional<std::string> serial = "1A2B-3C4D";
+  EXPECT_EQ(NameOf("ARCHIWUM 01", serial), "ARCHIWUM 01.txt");
+  EXPECT_EQ(NameOf("A .B  ", serial), "A.B.txt");
+  EXPECT_EQ(NameOf("BACKUP_2019_DISC1", serial), "BACKUP_2019_DISC1.txt");
+  EXPECT_EQ(NameOf("BACKUP_2019_DISC2 .", serial), "BACKUP_2019_DISC2..txt");
+  EXPECT_EQ(NameOf(std::string(250, 'x'), serial), std::string(201, 'x') + ".txt");
+  // Periods at the start would hide the catalogue from the search.
+  EXPECT_EQ(NameOf(".hidden", serial), "_hidden.txt");
+  EXPECT_EQ(NameOf(".", serial), "_.txt");
+  EXPECT_EQ(NameOf("..", serial), "__.txt");
+  EXPECT_EQ(NameOf(" .x", serial), "_x.txt");
+}
+
+TEST(CatalogueFileName, ADriveWithoutALabelItCanHoldIsNamedAfterItsSerial) {
+  EXPECT_EQ(NameOf(std::nullopt, "1A2B-3C4D"), "1A2B-3C4D.txt");
+  EXPECT_EQ(NameOf("   ", std::nullopt), "bez etykiety.txt");
+  EXPECT_EQ(NameOf("????", "1A2B-3C4D", false), "1A2B-3C4D.txt");
+  EXPECT_EQ(NameOf("????", std::nullopt, false), "bez etykiety.txt");
+}
+
+TEST(RowShowsLabel, TheWholeLabelAndNothingButTheSpaceBehind) {
+  DriveInfo drive;
+  drive.type = kDriveRemovable;
+  drive.label = "BACKUP_2019_DISC1";
+  drive.free = std::int64_t{5} << 30;
+  drive.total = std::int64_t{1234567} << 30;
+  const std::string row = DriveLine('F', drive).str();
+  EXPECT_TRUE(RowShowsLabel(row, LabelField(drive.label)));
+  EXPECT_FALSE(RowShowsLabel(row, LabelField("BACKUP_2019_DISC")));
+  EXPECT_FALSE(RowShowsLabel(row, LabelField("BACKUP_2019_DISC12")));
+  EXPECT_FALSE(RowShowsLabel(row, LabelField("BACKUP")));
+  drive.free.reset();
+  drive.total.reset();
+  EXPECT_TRUE(RowShowsLabel(DriveLine('F', drive).str(), LabelField(drive.label)));
+  EXPECT_FALSE(RowShowsLabel(DriveLine('F', drive).str(), LabelField("BACKUP_2019_DISC")));
+  EXPECT_FALSE(RowShowsLabel(" B:   -brak-  ", LabelField(std::nullopt)));
+  EXPECT_TRUE(RowShowsLabel(DriveLine('B', DriveInfo{}).str(), LabelField(std::nullopt)));
 }
 
 TEST(CatalogueFileName, OnlyNamesInsideTheWorkingFolderAreCreated) {

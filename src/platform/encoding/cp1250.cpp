@@ -128,4 +128,12 @@ std::string Utf16ToCp1250(std::u16string_view text) {
   return out;
 }
 
+bool FitsCp1250(std::string_view utf8) {
+  return Cp1250ToUtf8(Utf8ToCp1250(utf8)) == utf8;
+}
+
+bool FitsCp1250(std::u16string_view utf16) {
+  return Cp1250ToUtf16(Utf16ToCp1250(utf16)) == utf16;
+}
+
 }  // namespace zbk

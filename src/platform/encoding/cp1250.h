@@ -14,5 +14,9 @@ std::string Utf8ToCp1250(std::string_view text);
 void Utf8ToCp1250(std::string_view text, std::string& out);
 std::u16string Cp1250ToUtf16(std::string_view text);
 std::string Utf16ToCp1250(std::u16string_view text);
+// Whether the text converts to Windows-1250 and back unchanged: valid, and
+// every character one that Windows-1250 holds.
+bool FitsCp1250(std::string_view utf8);
+bool FitsCp1250(std::u16string_view utf16);
 
 }  // namespace zbk

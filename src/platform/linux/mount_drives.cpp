@@ -56,7 +56,9 @@ DriveInfo MountDrives::Query(char letter) {
   info.type = drive->type;
   info.root = mount.mount_point;
   const std::optional<std::string> label = LabelOfDevice(sources_.labels, mount.source);
-  info.label = Utf8ToCp1250(label ? *label : LastPart(mount.mount_point));
+  const std::string shown = label ? *label : LastPart(mount.mount_point);
+  info.label = Utf8ToCp1250(shown);
+  info.label_exact = FitsCp1250(shown);
   // The links of /dev/disk/by-uuid are named and escaped as those of the
   // labels are.
   if (const auto uuid = LabelOfDevice(sources_.uuids, mount.source))

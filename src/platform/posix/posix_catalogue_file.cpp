@@ -42,26 +42,30 @@ void RemoveLeftovers(const std::string& native) {
   closedir(dir);
 }
 
-// Renames `from` to `to` unless `to` exists. False when it exists.
-bool RenameIfNew(const std::string& from, const std::string& to, bool& failed) {
-  failed = false;
-  if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
-  if (errno == EEXIST) return false;
-  if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP) {
-    failed = true;
-    return false;
+// Renames `from` to `to` unless `to` exists: kTaken when it does. Never
+// checks first and renames after: the check and the rename are one step.
+enum class IfNew { kDone, kTaken, kFailed };
+IfNew RenameIfNew(const std::string& from, const std::string& to) {
+  if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+    return IfNew::kDone;
   }
+  if (errno == EEXIST) return IfNew::kTaken;
+  if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP) return IfNew::kFailed;
   // A file system without that kind of rename: a hard link fails on an
   // existing name just as well.
   if (link(from.c_str(), to.c_str()) == 0) {
     unlink(from.c_str());
-    return true;
+    return IfNew::kDone;
   }
-  if (errno == EEXIST) return false;
-  struct stat st {};
-  if (lstat(to.c_str(), &st) == 0) return false;
-  failed = rename(from.c_str(), to.c_str()) != 0;
-  return !failed;
+  if (errno == EEXIST) return IfNew::kTaken;
+  // Nor links: the name is taken first, created exclusively, and only then
+  // replaced; where even that fails the run's file is dropped.
+  const int fd = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (fd < 0) return errno == EEXIST ? IfNew::kTaken : IfNew::kFailed;
+  ::close(fd);
+  if (rename(from.c_str(), to.c_str()) == 0) return IfNew::kDone;
+  unlink(to.c_str());
+  return IfNew::kFailed;
 }
 
 // The rename is on the disk only once the folder is.
@@ -88,24 +92,28 @@ class PosixCatalogueFile : public TemporaryOutputFile {
       if (n >= 0 || errno != EINTR) return n > 0 ? static_cast<std::size_t>(n) : 0;
     }
   }
+  // The file stays open, and so locked, until it has its name: until then
+  // no other run can take it for a dead run's leftover.
   Placed Place(Placement placement) override {
-    const bool synced = fsync(fd_) == 0;
-    if (::close(std::exchange(fd_, -1)) != 0 || !synced) return Placed::kFailed;
-    bool failed = false;
-    bool placed = true;
+    if (fsync(fd_) != 0) return Placed::kFailed;
+    Placed placed = Placed::kDone;
     if (placement == Placement::kReplace) {
-      failed = rename(temporary_.c_str(), native_.c_str()) != 0;
+      if (rename(temporary_.c_str(), native_.c_str()) != 0) placed = Placed::kFailed;
     } else {
-      placed = RenameIfNew(temporary_, native_, failed);
+      const IfNew result = RenameIfNew(temporary_, native_);
+      placed = result == IfNew::kDone    ? Placed::kDone
+               : result == IfNew::kTaken ? Placed::kTaken
+                                         : Placed::kFailed;
     }
-    if (failed) return Placed::kFailed;
-    if (!placed) return Placed::kTaken;
+    if (placed != Placed::kDone) return placed;
+    temporary_.clear();  // it has its name now: nothing to remove
     SyncWorkingFolder();
-    return Placed::kDone;
+    return ::close(std::exchange(fd_, -1)) == 0 ? Placed::kDone : Placed::kFailed;
   }
   void Remove() override {
+    // Removed while still locked: no other run is misled by it.
+    if (!temporary_.empty()) unlink(temporary_.c_str());
     if (fd_ >= 0) ::close(std::exchange(fd_, -1));
-    unlink(temporary_.c_str());
   }
 
   int fd_;

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <utility>
@@ -40,10 +41,28 @@ EntryKind KindOfLink(int folder_fd, const char* name) {
   return EntryKind::kFile;
 }
 
+// Whether a failed listing leaves out files that are there: anything but a
+// folder the system refuses, one gone since its parent was listed, and one
+// that is no folder (any more), a link included.
+bool MediumFailed(int error) {
+  return error != EACCES && error != EPERM && error != ENOENT && error != ENOTDIR && error != ELOOP;
+}
+
+[[noreturn]] void FailListing(const NativePath& folder) {
+  throw ListingFailed(Utf8ToCp1250(folder));
+}
+
+// A path as a key of the held folders: without a "/" at its end.
+NativePath KeyOf(const NativePath& folder) {
+  NativePath key = folder;
+  while (key.size() > 1 && key.back() == '/') key.pop_back();
+  return key;
+}
+
 class PosixListing : public ReadAheadListing {
  public:
-  PosixListing(DIR* dir, std::string pattern, ListingDetail detail)
-      : dir_(dir), pattern_(std::move(pattern)), detail_(detail) {}
+  PosixListing(DIR* dir, NativePath folder, std::string pattern, ListingDetail detail)
+      : dir_(dir), folder_(std::move(folder)), pattern_(std::move(pattern)), detail_(detail) {}
   ~PosixListing() override { closedir(dir_); }
   PosixListing(const PosixListing&) = delete;
   PosixListing& operator=(const PosixListing&) = delete;
@@ -53,7 +72,10 @@ class PosixListing : public ReadAheadListing {
     for (;;) {
       errno = 0;
       const dirent* d = readdir(dir_);
-      if (d == nullptr) return false;  // the end, or a read error: the listing ends
+      if (d == nullptr) {
+        if (errno != 0) FailListing(folder_);  // not the end: a read error
+        return false;
+      }
       const std::string_view native = d->d_name;
       ShowName(native, entry.name);
       if (!MatchesPattern(entry.name, pattern_)) continue;
@@ -65,6 +87,7 @@ class PosixListing : public ReadAheadListing {
         struct stat st {};
         if (fstatat(dirfd(dir_), d->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
           if (errno == ENOENT) continue;  // gone since the listing saw it
+          if (MediumFailed(errno)) FailListing(folder_);
         } else if (S_ISLNK(st.st_mode)) {
           kind = KindOfLink(dirfd(dir_), d->d_name);
           size = kind == EntryKind::kFile ? ClampSize(st.st_size) : 0;
@@ -81,6 +104,7 @@ class PosixListing : public ReadAheadListing {
   }
 
   DIR* dir_;
+  NativePath folder_;
   std::string pattern_;
   ListingDetail detail_;
 };
@@ -113,14 +137,89 @@ class PosixInputFile : public InputFile {
 
 }  // namespace
 
+// A held folder, closed when the last user of it lets it go.
+struct PosixFiles::Held {
+  explicit Held(int fd_in) : fd(fd_in) {}
+  ~Held() { ::close(fd); }
+  Held(const Held&) = delete;
+  Held& operator=(const Held&) = delete;
+  const int fd;
+};
+
+// What Hold gives: dropped, the folder is held no longer.
+struct PosixFiles::Release {
+  PosixFiles& files;
+  NativePath key;
+  std::shared_ptr<Held> held;
+  ~Release() {
+    const std::lock_guard lock(files.mutex_);
+    const auto it = files.held_.find(key);
+    if (it != files.held_.end() && it->second == held) files.held_.erase(it);
+  }
+};
+
+int PosixFiles::OpenFolder(const NativePath& folder) {
+  // The nearest held folder above it.
+  std::shared_ptr<Held> above;
+  std::size_t below = 0;  // where the path below it begins
+  {
+    const std::lock_guard lock(mutex_);
+    for (std::size_t slash = folder.rfind('/'); slash != NativePath::npos && !held_.empty();
+         slash = slash == 0 ? NativePath::npos : folder.rfind('/', slash - 1)) {
+      const auto it = held_.find(slash == 0 ? NativePath("/") : folder.substr(0, slash));
+      if (it != held_.end()) {
+        above = it->second;
+        below = slash + 1;
+        break;
+      }
+    }
+  }
+  if (!above) return ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  // Each folder below it in turn, relative to the one before.
+  int fd = fcntl(above->fd, F_DUPFD_CLOEXEC, 0);
+  std::string_view rest = std::string_view(folder).substr(below);
+  while (fd >= 0 && !rest.empty()) {
+    const std::size_t slash = std::min(rest.find('/'), rest.size());
+    const std::string name(rest.substr(0, slash));
+    rest.remove_prefix(std::min(slash + 1, rest.size()));
+    if (name.empty()) continue;
+    const int next = openat(fd, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    const int error = errno;
+    ::close(fd);
+    fd = next;
+    errno = error;
+  }
+  return fd;
+}
+
 std::unique_ptr<FolderListing> PosixFiles::List(const NativePath& folder, std::string_view pattern,
                                                 ListingDetail detail) {
   if (folder.empty()) return nullptr;
-  DIR* dir = opendir(folder.c_str());
-  if (dir == nullptr) return nullptr;
-  auto listing = std::make_unique<PosixListing>(dir, std::string(pattern), detail);
+  const int fd = OpenFolder(folder);
+  if (fd < 0) {
+    if (MediumFailed(errno)) FailListing(folder);
+    return nullptr;
+  }
+  DIR* dir = fdopendir(fd);
+  if (dir == nullptr) {
+    const int error = errno;
+    ::close(fd);
+    if (MediumFailed(error)) FailListing(folder);
+    return nullptr;
+  }
+  auto listing = std::make_unique<PosixListing>(dir, folder, std::string(pattern), detail);
   if (!listing->Prime()) return nullptr;
   return listing;
+}
+
+std::shared_ptr<void> PosixFiles::Hold(const NativePath& folder) {
+  const int fd = folder.empty() ? -1 : OpenFolder(folder);
+  if (fd < 0) return nullptr;
+  auto release =
+      std::make_shared<Release>(Release{*this, KeyOf(folder), std::make_shared<Held>(fd)});
+  const std::lock_guard lock(mutex_);
+  held_[release->key] = release->held;
+  return release;
 }
 
 NativePath PosixFiles::Child(const NativePath& folder, const NativePath& name) {

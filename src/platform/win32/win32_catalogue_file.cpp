@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/temporary_file.h"
 #include "platform/win32/safe_file_name.h"
@@ -47,21 +48,52 @@ class Win32CatalogueFile : public TemporaryOutputFile {
     DWORD written = 0;
     return WriteFile(handle_, bytes.data(), piece, &written, nullptr) != FALSE ? written : 0;
   }
+  // Renamed through its handle, so that it stays open, and safe from the
+  // clean-up of another run, until it has its name.
   Placed Place(Placement placement) override {
-    const bool flushed = FlushFileBuffers(handle_) != FALSE;
-    if (CloseHandle(std::exchange(handle_, INVALID_HANDLE_VALUE)) == FALSE || !flushed) {
-      return Placed::kFailed;
-    }
-    DWORD flags = MOVEFILE_WRITE_THROUGH;
-    if (placement == Placement::kReplace) flags |= MOVEFILE_REPLACE_EXISTING;
-    if (MoveFileExW(temporary_.c_str(), target_.c_str(), flags) != FALSE) return Placed::kDone;
+    if (FlushFileBuffers(handle_) == FALSE) return Placed::kFailed;
+    const bool replace = placement == Placement::kReplace;
+    bool renamed = RenameTo(target_, replace);
     const DWORD error = GetLastError();
-    const bool taken = error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS;
-    return placement == Placement::kIfNew && taken ? Placed::kTaken : Placed::kFailed;
+    if (!renamed && replace && error == ERROR_ACCESS_DENIED) renamed = ReplaceHeld();
+    if (!renamed) {
+      const bool taken = error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS;
+      return !replace && taken ? Placed::kTaken : Placed::kFailed;
+    }
+    temporary_.clear();  // it has its name now: nothing to remove
+    return CloseHandle(std::exchange(handle_, INVALID_HANDLE_VALUE)) != FALSE ? Placed::kDone
+                                                                              : Placed::kFailed;
+  }
+
+  bool RenameTo(const std::wstring& name, bool replace) {
+    const std::size_t bytes = name.size() * sizeof(wchar_t);
+    std::vector<char> buffer(sizeof(FILE_RENAME_INFO) + bytes, 0);
+    auto* info = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+    info->ReplaceIfExists = replace ? TRUE : FALSE;
+    info->RootDirectory = nullptr;
+    info->FileNameLength = static_cast<DWORD>(bytes);
+    std::copy(name.begin(), name.end(), info->FileName);
+    return SetFileInformationByHandle(handle_, FileRenameInfo, info,
+                                      static_cast<DWORD>(buffer.size())) != FALSE;
+  }
+
+  // The old catalogue, held open by a reader, cannot be replaced where the
+  // system has no POSIX rename: it is moved aside to a temporary name of
+  // its own, and deleted once the new one has its name (it goes when its
+  // last reader closes it; a later run removes what is left).
+  bool ReplaceHeld() {
+    const std::wstring aside = WideFromCp1250(NewTemporaryName(shown()));
+    if (MoveFileExW(target_.c_str(), aside.c_str(), 0) == FALSE) return false;
+    if (!RenameTo(target_, true)) {
+      MoveFileExW(aside.c_str(), target_.c_str(), 0);
+      return false;
+    }
+    DeleteFileW(aside.c_str());
+    return true;
   }
   void Remove() override {
     if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(std::exchange(handle_, INVALID_HANDLE_VALUE));
-    DeleteFileW(temporary_.c_str());
+    if (!temporary_.empty()) DeleteFileW(temporary_.c_str());
   }
 
   HANDLE handle_;
@@ -84,8 +116,9 @@ std::unique_ptr<OutputFile> CreateWin32Catalogue(std::string_view name) {
     std::wstring wide = WideFromCp1250(temporary);
     // CREATE_NEW: a new file, never one that is there already, and never
     // through a link of that name.
-    const HANDLE handle = CreateFileW(wide.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                      CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // DELETE: renamed through this handle.
+    const HANDLE handle = CreateFileW(wide.c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_READ,
+                                      nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle != INVALID_HANDLE_VALUE) {
       file =
           std::make_unique<Win32CatalogueFile>(handle, std::move(wide), target, std::string(name));

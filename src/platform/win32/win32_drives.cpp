@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <limits>
 
+#include "platform/encoding/cp1250.h"
 #include "platform/win32/quiet_errors.h"
 #include "platform/win32/wide_text.h"
 
@@ -41,6 +42,8 @@ DriveInfo Win32Drives::Query(char letter) {
   if (GetVolumeInformationW(root.c_str(), label.data(), kLabelBuffer, &serial, nullptr, nullptr,
                             nullptr, 0) != FALSE) {
     info.label = Cp1250FromWide(label.data());
+    const std::wstring_view wide(label.data());
+    info.label_exact = FitsCp1250(std::u16string(wide.begin(), wide.end()));
     info.serial = SerialText(serial);
   }
   ULARGE_INTEGER available{};

@@ -67,7 +67,10 @@ std::unique_ptr<OutputFile> Win32Files::Create(std::string_view name) {
 
 std::unique_ptr<InputFile> Win32Files::Open(const NativePath& file, std::string_view shown) {
   const std::wstring wide = WideOf(file);
-  const HANDLE handle = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+  // Shared for every use: a run may replace, or move aside, the catalogue
+  // being read; the reader goes on reading the old one whole.
+  const HANDLE handle = CreateFileW(wide.c_str(), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
   if (handle == INVALID_HANDLE_VALUE) throw FileError(FileError::Kind::kOpen, shown);
   return std::make_unique<Win32InputFile>(handle, std::string(shown));

@@ -184,6 +184,7 @@ void ScriptDriver::Declare(std::string_view args, int number) {
   if (dir.empty()) throw ScriptError(number, "drive needs a folder or -");
   if (dir != "-") drive.root = NativePath(dir);
   drive.label = Utf8ToCp1250(rest);
+  drive.label_exact = FitsCp1250(rest);
   drives_.Set(letter, std::move(drive));
 }
 
