@@ -25,7 +25,7 @@ void Summary(const CollectionFigures& figures, ReportOutput& output) {
     std::string line = c.name;
     line.resize(width, ' ');
     std::string share = ShareText(c);
-    share.insert(0, share.size() < 4 ? 4 - share.size() : 0, ' ');
+    share.insert(0, share.size() < 6 ? 6 - share.size() : 0, ' ');
     line.append("  ")
         .append(share)
         .append(" z kopią, tylko tutaj "_cp)

@@ -34,14 +34,15 @@ std::string FileSizeText(std::uint32_t size) {
 
 unsigned SharePerMille(const CatalogueFigures& catalogue) {
   if (catalogue.bytes == 0) return 0;
-  return static_cast<unsigned>(catalogue.copied_bytes * 1000 / catalogue.bytes);
+  return static_cast<unsigned>(static_cast<long double>(catalogue.copied_bytes) * 1000 /
+                               static_cast<long double>(catalogue.bytes));
 }
 
 std::string ShareText(const CatalogueFigures& catalogue) {
   if (catalogue.bytes == 0) return "-";
-  const auto percent = static_cast<unsigned>(static_cast<long double>(catalogue.copied_bytes) *
-                                             100 / static_cast<long double>(catalogue.bytes));
-  return std::to_string(percent) + "%";
+  if (catalogue.copied_bytes == catalogue.bytes) return "100%";
+  const unsigned per_mille = SharePerMille(catalogue);
+  return std::to_string(per_mille / 10) + "," + std::to_string(per_mille % 10) + "%";
 }
 
 std::vector<std::size_t> RowOrder(const CollectionFigures& figures) {

@@ -18,9 +18,9 @@ std::string GroupedCount(std::uint64_t count);
 // single file is "większy niż 4GB".
 std::string SizeText(std::uint64_t bytes);
 std::string FileSizeText(std::uint32_t size);
-// The share of the catalogue's bytes with a copy elsewhere, in whole per
-// cent rounded down ("100%" only when every byte has a copy), in tenths of a
-// per cent for a bar, and "-" where it has no bytes of exact size.
+// The share of the catalogue's bytes with a copy elsewhere, in tenths of a
+// per cent rounded down ("99,9%"; "100%" only when every byte has a copy),
+// and "-" where it has no bytes of exact size.
 std::string ShareText(const CatalogueFigures& catalogue);
 unsigned SharePerMille(const CatalogueFigures& catalogue);
 // The catalogues that were read, the fully copied ones first, then by the

@@ -130,9 +130,9 @@ TEST_F(CollectionTest, TheReportGoesOnWithoutTheCatalogueItCannotRead) {
                 "Raport zbioru: /dyski/zbiorek-raport.html",
                 "Katalogi: 3, pliki: 10, bajty: 26,3 MB",
                 Join("Tylko na jednym dysku: 19,4 MB, z kopią na innym dysku: 6,9 MB"_cp),
-                Join("A.txt  100% z kopią, tylko tutaj 0 B, można zwolnić"_cp),
-                Join("C.txt  100% z kopią, tylko tutaj 0 B, można zwolnić"_cp),
-                Join("B.txt   10% z kopią, tylko tutaj 19,4 MB"_cp),
+                Join("A.txt    100% z kopią, tylko tutaj 0 B, można zwolnić"_cp),
+                Join("C.txt    100% z kopią, tylko tutaj 0 B, można zwolnić"_cp),
+                Join("B.txt   10,7% z kopią, tylko tutaj 19,4 MB"_cp),
             }));
   const MemoryFiles::Node* page = memory.Find("/work/zbiorek-raport.html");
   ASSERT_NE(page, nullptr);

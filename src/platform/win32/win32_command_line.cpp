@@ -1,7 +1,9 @@
 #include "platform/win32/win32_command_line.h"
 
-#include <shellapi.h>
 #include <windows.h>
+
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include <string>
 #include <vector>
