@@ -25,14 +25,14 @@ std::wstring WinePath(const std::string& unix_path) {
 
 const fs::path kFixtures = WinePath(ZBK_REPORT_FIXTURES);
 
-struct Run {
+struct ZbkRun {
   DWORD status = 1;
   std::string out;
 };
 
 // Runs Zbk.exe with `arguments` in `folder`, standard output and error into
 // a file.
-Run RunZbk(const std::wstring& arguments, const fs::path& folder) {
+ZbkRun RunZbk(const std::wstring& arguments, const fs::path& folder) {
   TempFolder io;
   const fs::path out = io / "out.txt";
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
@@ -46,7 +46,7 @@ Run RunZbk(const std::wstring& arguments, const fs::path& folder) {
   PROCESS_INFORMATION process{};
   const std::wstring program = WinePath(ZBK_EXE);
   std::wstring command = L"\"" + program + L"\" " + arguments;
-  Run run;
+  ZbkRun run;
   if (CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, TRUE, 0, nullptr,
                      folder.c_str(), &startup, &process)) {
     WaitForSingleObject(process.hProcess, 30000);
@@ -69,7 +69,7 @@ TEST(CommandLine, TheReportIsThePageZbkWrites) {
   TempFolder work;
   CopyCatalogues(work);
   TempFolder elsewhere;
-  const Run run = RunZbk(L"/raport \"" + work.path().wstring() + L"\"", elsewhere.path());
+  const ZbkRun run = RunZbk(L"/raport \"" + work.path().wstring() + L"\"", elsewhere.path());
   EXPECT_EQ(run.status, 0u) << run.out;
   EXPECT_EQ(run.out.rfind("Raport zbioru: ", 0), 0u) << run.out;
   EXPECT_EQ(WithoutPlaceAndDate(ReadFile(work / "zbiorek-raport.html")),
@@ -83,13 +83,13 @@ TEST(CommandLine, TheSearchPrintsTheWindowsRows) {
   CopyCatalogues(work);
   TempFolder elsewhere;
   const std::wstring folder = L"-C \"" + work.path().wstring() + L"\" ";
-  const Run hits = RunZbk(folder + L"--szukaj img_0002 KOPIA", elsewhere.path());
+  const ZbkRun hits = RunZbk(folder + L"--szukaj img_0002 KOPIA", elsewhere.path());
   EXPECT_EQ(hits.status, 0u);
   EXPECT_EQ(hits.out,
-            "      DVD_FOTO.txt:       3.456.789  Kopia\\IMG_0002.jpg\r\n"
+            "       DVD_FOTO.txt:       3.456.789  Kopia\\IMG_0002.jpg\r\n"
             " KOPIA_ZAPASOWA.txt:       3.456.789  Kopia zapasowa\\IMG_0002.JPG\r\n");
   EXPECT_EQ(RunZbk(folder + L"--szukaj nic takiego", elsewhere.path()).status, 1u);
-  const Run four = RunZbk(folder + L"--szukaj a b c d", elsewhere.path());
+  const ZbkRun four = RunZbk(folder + L"--szukaj a b c d", elsewhere.path());
   EXPECT_EQ(four.status, 2u);
   EXPECT_EQ(four.out.rfind("Tylko 3 s", 0), 0u) << four.out;
 }
