@@ -1,7 +1,9 @@
 #include "report/collection.h"
 
 #include <algorithm>
+#include <queue>
 #include <tuple>
+#include <utility>
 
 #include "catalogue/catalogue_line.h"
 #include "report/file_line.h"
@@ -27,9 +29,9 @@ struct LineRecord {
 };
 static_assert(sizeof(LineRecord) == 20);
 
-// The records as they are read, in blocks large enough that the allocator
-// gives each its own pages back when it is freed; gathered into one array
-// for sorting, each block freed as soon as it is copied.
+// The records as they are read, in blocks of a fixed size; each block is
+// sorted on its own, and the blocks are merged as they are read out, so
+// that the records are never copied.
 class LineRecords {
  public:
   void Add(const LineRecord& record) {
@@ -38,28 +40,30 @@ class LineRecords {
       blocks_.back().reserve(kBlock);
     }
     blocks_.back().push_back(record);
-    ++count_;
   }
 
-  // Every record of a catalogue that was read whole.
-  std::vector<LineRecord> Gather(const std::vector<CatalogueFigures>& catalogues) {
-    std::vector<LineRecord> all;
-    all.reserve(count_);
-    for (auto& block : blocks_) {
-      for (const LineRecord& record : block) {
-        if (catalogues[record.catalogue].read()) all.push_back(record);
-      }
-      std::vector<LineRecord>().swap(block);
+  // Gives every record in order, then frees them all.
+  template <typename Each>
+  void InOrder(Each&& each) {
+    for (auto& block : blocks_) std::sort(block.begin(), block.end());
+    using Place = std::pair<const LineRecord*, const LineRecord*>;  // next, end
+    const auto later = [](const Place& a, const Place& b) { return *b.first < *a.first; };
+    std::priority_queue<Place, std::vector<Place>, decltype(later)> next(later);
+    for (const auto& block : blocks_) {
+      if (!block.empty()) next.emplace(block.data(), block.data() + block.size());
+    }
+    while (!next.empty()) {
+      Place place = next.top();
+      next.pop();
+      each(*place.first);
+      if (++place.first != place.second) next.push(place);
     }
     blocks_.clear();
-    count_ = 0;
-    return all;
   }
 
  private:
-  static constexpr std::size_t kBlock = std::size_t{2} << 20;  // 40 MB
+  static constexpr std::size_t kBlock = std::size_t{1} << 16;  // 1.25 MB
   std::vector<std::vector<LineRecord>> blocks_;
-  std::size_t count_ = 0;
 };
 
 // A file that the figures may show, before its path is read again.
@@ -180,47 +184,38 @@ void Read(Files& files, const NativePath& file, std::string_view name, LineScanE
   input->Close();
 }
 
-// Sorts the records by file and takes the figures of each group of equal
-// files; offers the files on one disk and those on many as candidates.
-void CountCopies(std::vector<LineRecord>& records, std::vector<CatalogueFigures>& catalogues,
-                 std::vector<Best>& single, Best& most_copied) {
-  std::sort(records.begin(), records.end());
-  for (std::size_t begin = 0; begin < records.size();) {
-    std::size_t end = begin + 1;
-    std::size_t disks = 1;
-    while (end < records.size() && records[end].key() == records[begin].key()) {
-      if (records[end].catalogue != records[end - 1].catalogue) ++disks;
-      ++end;
-    }
-    for (std::size_t i = begin; i < end; ++i) {
-      const LineRecord& record = records[i];
-      CatalogueFigures& figures = catalogues[record.catalogue];
-      if (disks >= 2) {
-        ++figures.copied_files;
-        if (record.size == kSizeOver4GB) {
-          ++figures.over_4gb_copied;
-        } else {
-          figures.copied_bytes += record.size;
-        }
-        continue;
-      }
-      Candidate candidate{record.size, 1, record.catalogue, record.line, record.key(), {}};
-      single[record.catalogue].Offer(std::move(candidate));
-    }
-    if (disks >= kMostCopiedDisks) {
-      const LineRecord& first = records[begin];
-      Candidate candidate{first.size, disks, first.catalogue, first.line, first.key(), {}};
-      if (most_copied.Wants(candidate)) {
-        for (std::size_t i = begin; i < end; ++i) {
-          if (i == begin || records[i].catalogue != records[i - 1].catalogue) {
-            candidate.catalogues.push_back(records[i].catalogue);
-          }
-        }
-        most_copied.Offer(std::move(candidate));
-      }
-    }
-    begin = end;
+// The figures of one group of equal files (records in order); offers the
+// files on one disk and those on many as candidates.
+void CountGroup(const std::vector<LineRecord>& group, std::vector<CatalogueFigures>& catalogues,
+                std::vector<Best>& single, Best& most_copied) {
+  std::size_t disks = 1;
+  for (std::size_t i = 1; i < group.size(); ++i) {
+    if (group[i].catalogue != group[i - 1].catalogue) ++disks;
   }
+  for (const LineRecord& record : group) {
+    CatalogueFigures& figures = catalogues[record.catalogue];
+    if (disks >= 2) {
+      ++figures.copied_files;
+      if (record.size == kSizeOver4GB) {
+        ++figures.over_4gb_copied;
+      } else {
+        figures.copied_bytes += record.size;
+      }
+      continue;
+    }
+    single[record.catalogue].Offer(
+        {record.size, 1, record.catalogue, record.line, record.key(), {}});
+  }
+  if (disks < kMostCopiedDisks) return;
+  const LineRecord& first = group.front();
+  Candidate candidate{first.size, disks, first.catalogue, first.line, first.key(), {}};
+  if (!most_copied.Wants(candidate)) return;
+  for (std::size_t i = 0; i < group.size(); ++i) {
+    if (i == 0 || group[i].catalogue != group[i - 1].catalogue) {
+      candidate.catalogues.push_back(group[i].catalogue);
+    }
+  }
+  most_copied.Offer(std::move(candidate));
 }
 
 }  // namespace
@@ -276,10 +271,17 @@ std::optional<CollectionFigures> ReadCollection(Files& files, const NativePath& 
 
   std::vector<Best> single(figures.catalogues.size(), Best(kLargestSingleShown));
   Best most_copied(kMostCopiedShown);
-  {
-    std::vector<LineRecord> all = records.Gather(figures.catalogues);
-    CountCopies(all, figures.catalogues, single, most_copied);
-  }
+  std::vector<LineRecord> group;
+  records.InOrder([&](const LineRecord& record) {
+    // The records of a catalogue that could not be read all count for nothing.
+    if (!figures.catalogues[record.catalogue].read()) return;
+    if (!group.empty() && group.front().key() != record.key()) {
+      CountGroup(group, figures.catalogues, single, most_copied);
+      group.clear();
+    }
+    group.push_back(record);
+  });
+  if (!group.empty()) CountGroup(group, figures.catalogues, single, most_copied);
 
   // The files shown, and the lines their paths are on.
   std::vector<std::vector<WantedLine>> wanted(figures.catalogues.size());
