@@ -22,19 +22,22 @@ void WriteLine(std::FILE* stream, std::string_view line) {
   std::fwrite(text.data(), 1, text.size(), stream);
 }
 
+// The working folder's path, UTF-8 ("." when it cannot be had).
+std::string Folder() {
+  std::vector<char> path(4096);
+  while (getcwd(path.data(), path.size()) == nullptr) {
+    if (errno != ERANGE) return ".";
+    path.resize(path.size() * 2);
+  }
+  return path.data();
+}
+
 class PosixTerminal : public Terminal {
  public:
   void Out(std::string_view line) override { WriteLine(stdout, line); }
   void Err(std::string_view line) override { WriteLine(stderr, line); }
   bool EnterFolder(const NativePath& folder) override { return chdir(folder.c_str()) == 0; }
-  std::string FolderShown() override {
-    std::vector<char> path(4096);
-    while (getcwd(path.data(), path.size()) == nullptr) {
-      if (errno != ERANGE) return ".";
-      path.resize(path.size() * 2);
-    }
-    return Utf8ToCp1250(path.data());
-  }
+  std::string FolderShown() override { return Utf8ToCp1250(Folder()); }
   std::string PathShown(std::string_view name) override {
     std::string folder = FolderShown();
     if (folder.empty() || folder.back() != '/') folder.push_back('/');
@@ -50,7 +53,7 @@ class PosixTerminal : public Terminal {
   }
   bool Show(std::string_view name) override {
     // The page opens in the background; the command does not wait for it.
-    const std::string page = "./" + Cp1250ToUtf8(name);
+    const std::string page = Folder() + "/" + Cp1250ToUtf8(name);
     char program[] = "xdg-open";
     std::vector<char> argument(page.begin(), page.end());
     argument.push_back('\0');
