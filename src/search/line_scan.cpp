@@ -298,7 +298,12 @@ bool LineScan::Process(std::size_t end, bool final_region) {
   const char* last_cr = FindLastByte(data + pos, data + limit, kCr);
   const std::size_t last_start =
       last_cr == nullptr ? pos : LineEndAfter(static_cast<std::size_t>(last_cr - data), limit);
-  if (last_start < limit || (lines_ == 0 && base_ + limit == 0)) ++lines_;
+  if (lines_ == 0 && base_ + limit == 0) {
+    ++lines_;
+    if (!probe_) events_->Hit({});  // an empty file is one empty line
+  } else if (last_start < limit) {
+    ++lines_;
+  }
   return false;
 }
 
