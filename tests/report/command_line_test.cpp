@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -126,6 +127,24 @@ TEST(CommandLineReport, WritesTheExpectedPageAndSummary) {
             WithoutPlaceAndDate(ReadFile(kFixtures / "expected_page.html")));
   // Nothing else is left in the folder.
   EXPECT_EQ(std::distance(fs::directory_iterator(work.path()), fs::directory_iterator()), 5);
+}
+
+TEST(CommandLineReport, ShowOpensThePageWithXdgOpen) {
+  TempFolder work;
+  CopyCatalogues(work);
+  // An xdg-open of the test's own, first in the PATH, notes what it is given.
+  TempFolder tools;
+  tools.Write("xdg-open", "#!/bin/sh\nprintf '%s' \"$1\" > \"$0.opened\"\n");
+  fs::permissions(tools / "xdg-open", fs::perms::owner_all);
+  const std::string path = std::getenv("PATH");
+  setenv("PATH", (tools.path().string() + ":" + path).c_str(), 1);
+  const auto result = Zbk({"--raport", work.path().string(), "--pokaz"}, "/");
+  setenv("PATH", path.c_str(), 1);
+  EXPECT_EQ(result.status, 0) << result.err;
+  // The page opens in the background.
+  for (int i = 0; i < 100 && !fs::exists(tools / "xdg-open.opened"); ++i) usleep(20000);
+  usleep(20000);
+  EXPECT_EQ(ReadFile(tools / "xdg-open.opened"), (work / "zbiorek-raport.html").string());
 }
 
 }  // namespace
