@@ -47,13 +47,15 @@ struct CollectionTest : ::testing::Test {
   CollectionTest() : files(memory) {
     const std::string big(("większy niż 4GB"_cp));
     Add("A.txt", {"        100.000  Foto\\a.jpg", "      2.345.678  Foto\\Lato\\IMG_1.JPG",
-                  big + "  Filmy\\duzy.mkv"});
+                  big + "  Filmy\\duzy.mkv", "        100.000  dlugi.bin"});
     Add("B.txt",
         {"        100.000  Kopie\\A.JPG", "      2.345.678  x\\img_1.jpg", big + "  DUZY.MKV",
          "      9.000.000  tylko.iso", "      9.000.000  Inne\\tylko.iso",
          "      2.345.679  inny\\img_1.jpg", "to nie jest plik", "      1.000.00  zly.bin"});
     Add("D.txt", {"      2.345.678  img_1.jpg"});
-    Add("C.txt", {"      2.345.678  img_1.jpg"});
+    // A line longer than the search reads (250 characters): its name counts.
+    Add("C.txt", {"      2.345.678  img_1.jpg",
+                  "        100.000  " + std::string(250, 'f') + "\\dlugi.bin"});
     files.faults.deny_open = [](const NativePath& file) { return file.ends_with("D.txt"); };
   }
   void Add(std::string_view name, std::initializer_list<std::string> lines) {
@@ -77,9 +79,9 @@ TEST_F(CollectionTest, FiguresOfEveryCatalogue) {
   EXPECT_EQ(d.error, std::string("Nie mogę otworzyć pliku D.txt"_cp));
   EXPECT_EQ(figures->unread(), 1u);
 
-  EXPECT_EQ(a.files, 3u);
-  EXPECT_EQ(a.bytes, 2445678u);
-  EXPECT_EQ(a.copied_bytes, 2445678u);
+  EXPECT_EQ(a.files, 4u);
+  EXPECT_EQ(a.bytes, 2545678u);
+  EXPECT_EQ(a.copied_bytes, 2545678u);
   EXPECT_EQ(a.over_4gb, 1u);
   EXPECT_EQ(a.over_4gb_copied, 1u);
   EXPECT_TRUE(a.fully_copied());
@@ -99,16 +101,16 @@ TEST_F(CollectionTest, FiguresOfEveryCatalogue) {
   EXPECT_EQ(b.largest_single[2].size, 2345679u);
 
   EXPECT_TRUE(c.fully_copied());
-  EXPECT_EQ(c.bytes, 2345678u);
+  EXPECT_EQ(c.bytes, 2445678u);
 
   ASSERT_EQ(figures->most_copied.size(), 1u);
   EXPECT_EQ(figures->most_copied[0].file.path, "Foto\\Lato\\IMG_1.JPG");
   EXPECT_EQ(figures->most_copied[0].catalogues, (std::vector<std::size_t>{0, 1, 2}));
 
   const CatalogueFigures totals = figures->Totals();
-  EXPECT_EQ(totals.files, 10u);
-  EXPECT_EQ(totals.bytes, 27582713u);
-  EXPECT_EQ(totals.copied_bytes, 7237034u);
+  EXPECT_EQ(totals.files, 12u);
+  EXPECT_EQ(totals.bytes, 27782713u);
+  EXPECT_EQ(totals.copied_bytes, 7437034u);
   EXPECT_EQ(totals.single_bytes(), 20345679u);
 }
 
@@ -128,8 +130,8 @@ TEST_F(CollectionTest, TheReportGoesOnWithoutTheCatalogueItCannotRead) {
   EXPECT_EQ(output.lines,
             (std::vector<std::string>{
                 "Raport zbioru: /dyski/zbiorek-raport.html",
-                "Katalogi: 3, pliki: 10, bajty: 26,3 MB",
-                Join("Tylko na jednym dysku: 19,4 MB, z kopią na innym dysku: 6,9 MB"_cp),
+                "Katalogi: 3, pliki: 12, bajty: 26,5 MB",
+                Join("Tylko na jednym dysku: 19,4 MB, z kopią na innym dysku: 7,1 MB"_cp),
                 Join("A.txt    100% z kopią, tylko tutaj 0 B, można zwolnić"_cp),
                 Join("C.txt    100% z kopią, tylko tutaj 0 B, można zwolnić"_cp),
                 Join("B.txt   10,7% z kopią, tylko tutaj 19,4 MB"_cp),
