@@ -1,6 +1,6 @@
 // The rules for reading a catalogue file, written out plainly over its whole
 // contents, for checking the line reader against: a line is the characters
-// up to the next CR or Ctrl-Z, at most 250 of them; the rest of the line is
+// up to the next CR or Ctrl-Z, at most 250 of them (or as many as given); the rest of the line is
 // skipped through the next CR and one LF right after it; the file ends where
 // no character is left or the next one is Ctrl-Z.
 #pragma once
@@ -18,13 +18,14 @@ class LineModel {
   // When the file fails after `readable` bytes, looking at any byte from
   // there on throws ReadFailure (if the file is no longer than that, its end
   // is met first).
-  explicit LineModel(std::string_view bytes, std::size_t readable = std::string_view::npos)
-      : bytes_(bytes), readable_(readable) {}
+  explicit LineModel(std::string_view bytes, std::size_t readable = std::string_view::npos,
+                     std::size_t longest = 250)
+      : bytes_(bytes), readable_(readable), longest_(longest) {}
 
   std::string ReadLine() {
     std::string line;
     char c = 0;
-    while (line.size() < kLongest && At(pos_, c) && c != kCr && c != kCtrlZ) {
+    while (line.size() < longest_ && At(pos_, c) && c != kCr && c != kCtrlZ) {
       line.push_back(c);
       ++pos_;
     }
@@ -51,7 +52,6 @@ class LineModel {
   }
 
  private:
-  static constexpr std::size_t kLongest = 250;
   static constexpr char kCr = '\r';
   static constexpr char kLf = '\n';
   static constexpr char kCtrlZ = 0x1A;
@@ -65,6 +65,7 @@ class LineModel {
 
   std::string_view bytes_;
   std::size_t readable_;
+  std::size_t longest_;
   std::size_t pos_ = 0;
 };
 

@@ -3,7 +3,8 @@
 // pieces the file gives, reads that fail part way, pauses every few bytes
 // and a stop at any pause or thousandth line. What both report (pauses,
 // progress, the lines that hold the words, a read failure) must agree, in
-// order.
+// order. Made without words, the scan gives every line, each of the length
+// it is given.
 #include <cstdint>
 #include <cstdio>
 #include <optional>
@@ -52,8 +53,9 @@ bool Holds(const std::string& line, const SearchWords& words) {
 // The line by line search: a pause at every multiple of `every` inside a
 // line (not where it begins), once the bytes up to it are read.
 void Model(std::string_view bytes, std::size_t readable, std::uint64_t every,
-           const SearchWords& words, bool first_line_only, Recorder& out) {
-  LineModel model(bytes, readable);
+           const std::optional<SearchWords>& words, std::size_t longest, bool first_line_only,
+           Recorder& out) {
+  LineModel model(bytes, readable, longest);
   auto pauses = [&](std::size_t start, std::size_t end) {
     for (std::uint64_t at = (start / every + 1) * every; at < end; at += every) {
       if (!out.Pause()) return false;
@@ -73,7 +75,7 @@ void Model(std::string_view bytes, std::size_t readable, std::uint64_t every,
       if (!pauses(start, model.pos())) return;
       bool go_on = true;
       if (lines % 1000 == 0) go_on = out.Progress(lines);
-      if (Holds(line, words)) out.Hit(line);
+      if (!words || Holds(line, *words)) out.Hit(line);
       if (model.Eof() || !go_on || first_line_only) return;
     }
   } catch (const LineModel::ReadFailure&) {
@@ -95,8 +97,13 @@ void Target(FuzzInput& in) {
   const int stop_at = (mode & 2) ? 1 + in.Byte() % 16 : 0;
   const bool first_line_only = (mode & 0x80) != 0;
   std::string query = NormaliseQuery(in.Until('\n'));
-  if (query.empty()) query = "A";
-  const SearchWords words = SplitQuery(query);
+  std::optional<SearchWords> words;
+  if (query.empty()) {
+    // Every line, cut to a length of its own.
+    sizes.text = 1 + in.Byte() % 300;
+  } else {
+    words = SplitQuery(query);
+  }
   // Lines of more than a thousand, to reach the progress messages.
   std::string bytes(in.Rest());
   if (mode & 4) {
@@ -112,14 +119,19 @@ void Target(FuzzInput& in) {
   faulty.faults.read_room = readable;
   Recorder real(stop_at);
   try {
-    LineScan(words, sizes).Run(*faulty.Open("/work/f.txt", "f.txt"), real, first_line_only);
+    const auto file = faulty.Open("/work/f.txt", "f.txt");
+    if (words) {
+      LineScan(*words, sizes).Run(*file, real, first_line_only);
+    } else {
+      LineScan(sizes).Run(*file, real, first_line_only);
+    }
   } catch (const FileError& error) {
     Check(error.kind() == FileError::Kind::kRead, "a failed read is a read error");
     real.events.push_back("failure");
   }
   Recorder expected(stop_at);
-  Model(bytes, readable.value_or(std::string_view::npos), sizes.pause_every, words, first_line_only,
-        expected);
+  Model(bytes, readable.value_or(std::string_view::npos), sizes.pause_every, words, sizes.text,
+        first_line_only, expected);
   if (real.events != expected.events) {
     for (const auto* events : {&real.events, &expected.events}) {
       std::fprintf(stderr, events == &real.events ? "scan:\n" : "line by line:\n");

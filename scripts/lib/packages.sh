@@ -52,6 +52,9 @@ SCREENSHOT_PACKAGES=(imagemagick)
 # the menu entry and of the AppStream description).
 DEB_PACKAGES=(dpkg-dev file binutils desktop-file-utils appstream)
 
+# Opening the collection report's page in a real browser engine (headless).
+BROWSER_PACKAGES=(chromium)
+
 # Building the Windows program Zbk.exe: the MinGW-w64 cross compiler.
 WINDOWS_BUILD_PACKAGES=(g++-mingw-w64-x86-64-posix)
 # Running its tests: Wine (on a virtual screen, HEADLESS_DISPLAY_PACKAGES).

@@ -1,30 +1,15 @@
 #include "search/catalogue_search.h"
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "search/catalogue_listing.h"
 #include "search/line_scan.h"
 #include "search/search_words.h"
 #include "text/literal.h"
-#include "text/name_order.h"
 
 namespace zbk {
 namespace {
-
-// Every catalogue file found by the listing.
-struct CatalogueNames {
-  std::vector<std::string> names;  // as shown, cut to 250 characters
-  std::vector<NativePath> natives;
-  std::size_t longest = 0;
-
-  void Put(const FolderEntry& entry) {
-    const ShortText name(entry.name);
-    longest = std::max(longest, name.size());
-    names.push_back(name.str());
-    natives.push_back(entry.native);
-  }
-};
 
 // What the search of one file does at each moment of the scan.
 class FileSearch : public LineScanEvents {
@@ -71,14 +56,10 @@ void CatalogueSearch(WindowState& state) {
   state.ShowStatus("Nie ma plików *.TXT"_cp);
   CatalogueNames catalogues;
   {
-    const auto listing = files.List(folder, "*.TXT", ListingDetail::kNamesAndKinds);
+    const auto listing = ListCatalogueFiles(files, folder);
     if (!listing) return;
     state.ShowStatus("Przeszukuję pliki *.TXT"_cp);
-    FolderEntry entry;
-    while (listing->Next(entry)) {
-      if (!entry.file() || entry.name.empty() || entry.name.front() == '.') continue;
-      catalogues.Put(entry);
-    }
+    catalogues = ReadCatalogueNames(*listing);
   }
   ListBox& results = state.w.L;
   results.Clear();
@@ -86,7 +67,7 @@ void CatalogueSearch(WindowState& state) {
   std::vector<ShortText> hit_catalogues;
 
   LineScan scan(*words);
-  for (const std::size_t i : NameOrder(catalogues.names)) {
+  for (const std::size_t i : catalogues.Order()) {
     const auto file = files.Open(files.Child(folder, catalogues.natives[i]), catalogues.names[i]);
     const ShortText padded = PaddedName(catalogues.names[i], name_width);
     state.ShowStatus(Join("Przeszukuję plik"_cp, padded));

@@ -48,6 +48,8 @@ LineScan::LineScan(const SearchWords& words, LineScanSizes sizes)
   }
 }
 
+LineScan::LineScan(LineScanSizes sizes) : sizes_(sizes) {}
+
 void LineScan::Run(InputFile& file, LineScanEvents& events, bool first_line_only) {
   first_line_only_ = first_line_only;
   file_ = &file;
@@ -152,7 +154,7 @@ std::string_view LineScan::LineAt(std::size_t start, std::size_t limit,
   const char* end = cr == nullptr ? data + limit : cr;
   line_end = static_cast<std::size_t>(end - data);
   if (cr != nullptr && ++line_end < length_ && data[line_end] == kLf) ++line_end;
-  end = std::min(end, data + start + kShortTextCapacity);
+  end = std::min(end, data + start + sizes_.text);
   if (!ctrl_z_free_) {
     if (const char* z = FindByte(data + start, end, kCtrlZ)) end = z;
   }
@@ -160,13 +162,13 @@ std::string_view LineScan::LineAt(std::size_t start, std::size_t limit,
 }
 
 void LineScan::TestLine(std::string_view text, bool probe_found) {
-  if (others_.empty() && probe_found) {
+  if (!probe_ || (others_.empty() && probe_found)) {
     events_->Hit(text);
     return;
   }
   upper_.assign(text);
   for (char& c : upper_) c = UpperAscii(c);
-  if (!probe_found && upper_.find(probe_.word()) == std::string::npos) return;
+  if (!probe_found && upper_.find(probe_->word()) == std::string::npos) return;
   for (const std::string_view word : others_) {
     if (upper_.find(word) == std::string::npos) return;
   }
@@ -179,18 +181,26 @@ void LineScan::Hits(std::size_t from, std::size_t to) {
   const char* data = buffer_.data();
   std::size_t start = from;  // a line start at or before `at`
   std::size_t at = from;
+  if (!probe_) {
+    while (start < to) {
+      std::size_t line_end = 0;
+      events_->Hit(LineAt(start, to, line_end));
+      start = line_end;
+    }
+    return;
+  }
   while (at < to) {
-    const char* place = NextCandidate(data + at, data + to, probe_);
+    const char* place = NextCandidate(data + at, data + to, *probe_);
     if (place == nullptr) return;
     const auto candidate = static_cast<std::size_t>(place - data);
-    if (!probe_.Holds(place)) {
+    if (!probe_->Holds(place)) {
       at = candidate + 1;
       continue;
     }
     start = LineStartOf(candidate, start);
     std::size_t line_end = 0;
     const std::string_view text = LineAt(start, to, line_end);
-    if (candidate >= start && place + probe_.length() <= text.data() + text.size()) {
+    if (candidate >= start && place + probe_->length() <= text.data() + text.size()) {
       TestLine(text, true);
     }
     start = at = line_end;
@@ -288,7 +298,12 @@ bool LineScan::Process(std::size_t end, bool final_region) {
   const char* last_cr = FindLastByte(data + pos, data + limit, kCr);
   const std::size_t last_start =
       last_cr == nullptr ? pos : LineEndAfter(static_cast<std::size_t>(last_cr - data), limit);
-  if (last_start < limit || (lines_ == 0 && base_ + limit == 0)) ++lines_;
+  if (lines_ == 0 && base_ + limit == 0) {
+    ++lines_;
+    if (!probe_) events_->Hit({});  // an empty file is one empty line
+  } else if (last_start < limit) {
+    ++lines_;
+  }
   return false;
 }
 
@@ -302,7 +317,7 @@ bool LineScan::FollowLongLine() {
   const auto take_text = [&](std::size_t end) {
     for (std::size_t i = 0; i < end && text_open; ++i) {
       const char c = buffer_[i];
-      text_open = c != kCtrlZ && c != kCr && long_text_.size() < kShortTextCapacity;
+      text_open = c != kCtrlZ && c != kCr && long_text_.size() < sizes_.text;
       if (text_open) long_text_.push_back(c);
     }
   };

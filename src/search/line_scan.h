@@ -13,7 +13,8 @@
 //     search stops there, without that line.
 //
 // Candidate lines are found by a vector scan of the whole block for the
-// longest word; only those lines are taken apart and tested.
+// longest word; only those lines are taken apart and tested. Made without
+// words, the scan gives every line as a hit, in file order.
 #pragma once
 
 #include <cstdint>
@@ -25,6 +26,7 @@
 #include "platform/os.h"
 #include "search/byte_scan.h"
 #include "search/search_words.h"
+#include "text/short_text.h"
 
 namespace zbk {
 
@@ -40,12 +42,15 @@ struct LineScanSizes {
   std::size_t block = std::size_t{256} << 10;        // bytes read at a time
   std::size_t longest_kept = std::size_t{64} << 10;  // a longer line is followed, not kept
   std::uint64_t pause_every = std::uint64_t{1} << 20;
+  std::size_t text = kShortTextCapacity;  // a line's text: its first so many characters
 };
 
 class LineScan {
  public:
   // The words are kept by reference: they must outlive the scan.
   LineScan(const SearchWords& words, LineScanSizes sizes = {});
+  // Every line is a hit.
+  explicit LineScan(LineScanSizes sizes);
 
   // Searches the file to its end or to a stop. A read that fails throws
   // its FileError once the lines before the failure are searched. With
@@ -75,7 +80,7 @@ class LineScan {
   std::string_view LineAt(std::size_t start, std::size_t limit, std::size_t& line_end) const;
 
   LineScanSizes sizes_;
-  WordProbe probe_;
+  std::optional<WordProbe> probe_;        // none: every line
   std::vector<std::string_view> others_;  // the other words, each once
   InputFile* file_ = nullptr;
   LineScanEvents* events_ = nullptr;

@@ -1,5 +1,7 @@
 #include "search/search_words.h"
 
+#include <utility>
+
 #include "text/literal.h"
 #include "text/upper.h"
 
@@ -27,13 +29,32 @@ SearchWords SplitQuery(std::string_view query) {
   return {first, rest.substr(0, next), rest.substr(next + 1)};
 }
 
+namespace {
+
+constexpr std::string_view kNoWord = "Nie wpisałeś czego szukasz"_cp;
+constexpr std::string_view kTooManyWords = "Tylko 3 słowa"_cp;
+
+bool TooManyWords(const SearchWords& words) {
+  return words.third.view().find(' ') != std::string_view::npos;
+}
+
+}  // namespace
+
+QueryWords WordsOfQuery(std::string_view text) {
+  const std::string query = NormaliseQuery(text);
+  if (query.empty()) return {std::nullopt, kNoWord};
+  SearchWords words = SplitQuery(query);
+  if (TooManyWords(words)) return {std::nullopt, kTooManyWords};
+  return {std::move(words), {}};
+}
+
 std::optional<SearchWords> ReadSearchWords(WindowState& state) {
   const std::string query = NormaliseQuery(state.w.E.Text());
-  state.ShowStatus("Nie wpisałeś czego szukasz"_cp);
+  state.ShowStatus(kNoWord);
   if (query.empty()) return std::nullopt;
   SearchWords words = SplitQuery(query);
-  state.ShowStatus("Tylko 3 słowa"_cp);
-  if (words.third.view().find(' ') != std::string_view::npos) return std::nullopt;
+  state.ShowStatus(kTooManyWords);
+  if (TooManyWords(words)) return std::nullopt;
   return words;
 }
 

@@ -26,6 +26,14 @@ std::string NormaliseQuery(std::string_view text);
 // query, spaces included, when it has four words or more.
 SearchWords SplitQuery(std::string_view query);
 
+// The words of a query as typed, or the message that refuses it: "Nie
+// wpisałeś czego szukasz" (no word), "Tylko 3 słowa" (four or more).
+struct QueryWords {
+  std::optional<SearchWords> words;
+  std::string_view refusal;  // Windows-1250, when there are no words
+};
+QueryWords WordsOfQuery(std::string_view text);
+
 // Reads the query field and either gives the three words or, after a status
 // message saying why, nothing.
 std::optional<SearchWords> ReadSearchWords(WindowState& state);

@@ -20,8 +20,17 @@
 namespace zbk::testing {
 HeadlessResult RunHeadless(const std::string& script, const std::filesystem::path& working_folder,
                            int as_user, long file_limit) {
+  return RunProgram(ZBK_HEADLESS, {}, script, working_folder, as_user, file_limit);
+}
+
+HeadlessResult RunProgram(const std::string& program, const std::vector<std::string>& arguments,
+                          const std::string& input, const std::filesystem::path& working_folder,
+                          int as_user, long file_limit) {
   TempFolder io;
-  io.Write("script", script);
+  io.Write("script", input);
+  std::vector<char*> argv{const_cast<char*>(program.c_str())};
+  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+  argv.push_back(nullptr);
   const std::string in = (io / "script").string();
   // Pipes, not files, take the output: a limit on file sizes must not cut it.
   int out_pipe[2];
@@ -45,7 +54,7 @@ HeadlessResult RunHeadless(const std::string& script, const std::filesystem::pat
     dup2(fd_in, 0);
     dup2(out_pipe[1], 1);
     dup2(err_pipe[1], 2);
-    execl(ZBK_HEADLESS, ZBK_HEADLESS, static_cast<char*>(nullptr));
+    execv(program.c_str(), argv.data());
     _exit(127);
   }
   close(out_pipe[1]);

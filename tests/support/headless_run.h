@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace zbk::testing {
 
@@ -18,5 +19,10 @@ struct HeadlessResult {
 // full disk.
 HeadlessResult RunHeadless(const std::string& script, const std::filesystem::path& working_folder,
                            int as_user = -1, long file_limit = -1);
+
+// Runs `program` with `arguments` the same way, `input` on its standard input.
+HeadlessResult RunProgram(const std::string& program, const std::vector<std::string>& arguments,
+                          const std::string& input, const std::filesystem::path& working_folder,
+                          int as_user = -1, long file_limit = -1);
 
 }  // namespace zbk::testing

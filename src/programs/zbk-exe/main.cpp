@@ -1,11 +1,13 @@
 // Zbk.exe: the program for Windows. The core's window TFo on native Win32
-// controls, with the drives, folders, files and names of the system.
+// controls, with the drives, folders, files and names of the system. The
+// commands of the command line (--szukaj, --raport, --help) open no window.
 #include <windows.h>
 
 #include <exception>
 
 #include "app/main_window.h"
 #include "platform/prefetching_files.h"
+#include "platform/win32/win32_command_line.h"
 #include "platform/win32/win32_drives.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_hosts.h"
@@ -15,6 +17,10 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
                     int /*show*/) {
   // A drive without a medium fails quietly instead of asking for a disk.
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+  const zbk::CommandLine command_line = zbk::Win32CommandLine();
+  if (command_line.command != zbk::CommandLine::Command::kWindow) {
+    return zbk::RunWin32CommandLine(command_line, "Zbk.exe");
+  }
   zbk::Win32Drives drives;
   zbk::Win32Files win32_files;
   zbk::PrefetchingFiles files(win32_files);

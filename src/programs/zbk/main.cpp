@@ -2,18 +2,24 @@
 // from the mount table, folders and files through POSIX, each drive's walk
 // kept on its own file system and listed a few folders ahead on worker
 // threads; catalogue files are written to and searched
-// in the folder the program is started in.
+// in the folder the program is started in. The commands of the command
+// line (--szukaj, --raport, --help) run without the window toolkit.
 #include <QApplication>
 
 #include "app/main_window.h"
 #include "platform/linux/mount_drives.h"
 #include "platform/linux/one_file_system.h"
+#include "platform/posix/posix_command_line.h"
 #include "platform/posix/posix_files.h"
 #include "platform/posix/posix_hosts.h"
 #include "platform/prefetching_files.h"
 #include "platform/qt/qt_toolkit.h"
 
 int main(int argc, char** argv) {
+  const zbk::CommandLine command_line = zbk::PosixCommandLine(argc, argv);
+  if (command_line.command != zbk::CommandLine::Command::kWindow) {
+    return zbk::RunPosixCommandLine(command_line, "zbk");
+  }
   QApplication app(argc, argv);
   QGuiApplication::setDesktopFileName(QStringLiteral("zbk"));
   zbk::MountDrives drives;
