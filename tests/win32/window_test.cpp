@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include "contract/list_box_contract.h"
 #include "platform/win32/dpi.h"
@@ -279,6 +280,75 @@ TEST(HighDensity, TheWindowAndTheProgramAt192PixelsPerInch) {
                    L"ProgramFile.StartsWithItsWindowAndEndsWithEsc");
   EXPECT_EQ(run.exit_code, 0);
   EXPECT_EQ(run.tests, 2);
+}
+
+// What a screen reader asks the controls for: their accessible names.
+std::string AccessibleName(HWND control) {
+  const HRESULT com = CoInitialize(nullptr);
+  IAccessible* object = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                        reinterpret_cast<void**>(&object)))) {
+    if (SUCCEEDED(com)) CoUninitialize();
+    return "(no accessible object)";
+  }
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR name = nullptr;
+  std::string text = "(no name)";
+  if (object->get_accName(self, &name) == S_OK && name != nullptr) {
+    text = Cp1250FromWide(std::wstring(name, SysStringLen(name)));
+    SysFreeString(name);
+  }
+  object->Release();
+  if (SUCCEEDED(com)) CoUninitialize();
+  return text;
+}
+
+TEST_F(RealWindowTest, TheControlsHavePolishNamesForScreenReaders) {
+  const auto name = [this](WidgetId id) { return AccessibleName(window.ControlWindow(id)); };
+  EXPECT_EQ(name(WidgetId::kLi), "Lista dysków"_cp);
+  EXPECT_EQ(name(WidgetId::kL), "Lista wyników"_cp);
+  EXPECT_EQ(name(WidgetId::kAZ), "Sortuj listę"_cp);
+  EXPECT_EQ(name(WidgetId::kX2), "Porównaj wielkość"_cp);
+  EXPECT_EQ(name(WidgetId::kYes), "Analizuj");
+  EXPECT_EQ(name(WidgetId::kEsc), "Wyjdź"_cp);
+}
+
+// On a low screen at 144 pixels per inch (a laptop of 1366 x 768 at 150 %)
+// the window stops at the bottom of the work area, the buttons, the query
+// field and the status line above it, each list still five rows or more.
+TEST_F(RealWindowTest, OnALowScreenTheWindowAndItsStatusLineLieInsideTheWorkArea) {
+  if (ExpectedScreen().empty()) GTEST_SKIP() << "run on a low screen by LowScreen.*";
+  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 1366);
+  EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 768);
+  const HWND fo = window.window();
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  ASSERT_TRUE(GetMonitorInfoW(MonitorFromWindow(fo, MONITOR_DEFAULTTONEAREST), &monitor));
+  RECT frame;
+  GetWindowRect(fo, &frame);
+  EXPECT_LE(frame.bottom, monitor.rcWork.bottom);
+  EXPECT_GE(frame.bottom, monitor.rcWork.bottom - 1);  // as tall as it can be
+  RECT status;
+  GetWindowRect(window.ControlWindow(WidgetId::kPa), &status);
+  EXPECT_GT(status.top, frame.top);
+  EXPECT_LE(status.bottom, frame.bottom);
+  EXPECT_LE(status.bottom, GetSystemMetrics(SM_CYSCREEN));
+  RECT inside;
+  GetClientRect(window.ControlWindow(WidgetId::kLi), &inside);
+  EXPECT_GE(inside.bottom / window.dpi().ScaleRow(19), 5);
+  EXPECT_LT(window.PanelHeight(), 587);
+}
+
+TEST(LowScreen, TheWindowFitsA1366By768ScreenAt144PixelsPerInch) {
+  if (ExpectedDpi() != 96) GTEST_SKIP() << "already the run at another density";
+  const DensityRun run =
+      RunAtDensity(144, L"RealWindowTest.OnALowScreenTheWindowAndItsStatusLineLieInsideTheWorkArea",
+                   L"1366x768");
+  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_EQ(run.tests, 1);
+  EXPECT_FALSE(run.skipped);
 }
 
 // A list box of its own on a window that is never shown.

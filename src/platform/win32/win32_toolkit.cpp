@@ -2,8 +2,10 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <tuple>
+#include <utility>
 
 #include "app/help_text.h"
 #include "app/window_words.h"
@@ -23,6 +25,8 @@ enum ControlId : int { kIdLi = 100, kIdL, kIdYes, kIdEsc, kIdE, kIdAZ, kIdX2, kI
 constexpr int kDesignedWidth = 500;
 constexpr int kDesignedHeight = 135;
 constexpr int kTextIndent = 2;
+// The fewest rows each list keeps when the window is limited to its monitor.
+constexpr int kMinimumRows = 5;
 
 void RegisterClassOnce() {
   static const bool registered = [] {
@@ -97,6 +101,15 @@ void Win32Toolkit::CreateWidgets() {
       window_, kIdX2,
       GlyphButtonLook{&GlyphPicture(GlyphId::kX2), &GlyphPicture(GlyphId::kX2Disabled), false}, "");
   pa_ = std::make_unique<Win32Panel>(window_, kIdPa, kFirstStatus);
+  // What a screen reader says for the controls that show no text of their
+  // own: their window texts, which neither the list boxes nor the speed
+  // buttons draw. (The buttons Yes and Esc say their captions, the status
+  // line its text.)
+  for (const auto& [control, name] :
+       {std::pair{li_->hwnd(), kDriveListName}, std::pair{l_->hwnd(), kResultListName},
+        std::pair{az_->hwnd(), kSortName}, std::pair{x2_->hwnd(), kEqualSizeName}}) {
+    SetWindowTextW(control, WideFromCp1250(name).c_str());
+  }
 
   tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -380,13 +393,26 @@ int Win32Toolkit::Height() const {
   return dpi_.Unscale(client.bottom) + dpi_.Unscale(r.bottom - r.top - client.bottom);
 }
 
+// The window stops at the bottom of its monitor's work area (the taskbar
+// excluded), at any density, but keeps at least the height that leaves five
+// rows in each list above the buttons, the query field and the status line.
 void Win32Toolkit::SetHeight(int height) {
   RECT r;
   GetWindowRect(window_, &r);
   RECT client;
   GetClientRect(window_, &client);
   const int frame = r.bottom - r.top - client.bottom;
-  SetBounds(r.left, r.top, r.right - r.left, dpi_.Scale(height - dpi_.Unscale(frame)) + frame);
+  int outer = dpi_.Scale(height - dpi_.Unscale(frame)) + frame;
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    const Rect designed_l = Place(WidgetId::kL, kDesignedPanWidth, kDesignedPanHeight);
+    const int least = frame + dpi_.Scale(kDesignedPanHeight - designed_l.height + 4) +
+                      kMinimumRows * dpi_.ScaleRow(kListRowHeight);
+    const int room = monitor.rcWork.bottom - std::max(r.top, monitor.rcWork.top);
+    outer = std::min(outer, std::max(room, std::min(least, outer)));
+  }
+  SetBounds(r.left, r.top, r.right - r.left, outer);
 }
 
 int Win32Toolkit::ClientWidth() const {
