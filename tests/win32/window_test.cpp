@@ -281,17 +281,27 @@ TEST(HighDensity, TheWindowAndTheProgramAt192PixelsPerInch) {
   EXPECT_EQ(run.tests, 2);
 }
 
-// The names a screen reader says: the system's accessible object of a
-// control takes its window text. (Wine's oleacc gives no such object, so
-// the texts are read directly.)
+// The names a screen reader says: a speed button's window text, and for
+// the lists and the query field the text of the label just above each in
+// the z-order. (Wine's oleacc gives no accessible objects to ask.)
 TEST_F(RealWindowTest, TheControlsHavePolishNamesForScreenReaders) {
-  const auto name = [this](WidgetId id) { return WindowText(window.ControlWindow(id)); };
-  EXPECT_EQ(name(WidgetId::kLi), "Lista dysków"_cp);
-  EXPECT_EQ(name(WidgetId::kL), "Lista wyników"_cp);
-  EXPECT_EQ(name(WidgetId::kAZ), "Sortuj listę"_cp);
-  EXPECT_EQ(name(WidgetId::kX2), "Porównaj wielkość"_cp);
-  EXPECT_EQ(name(WidgetId::kYes), "Analizuj");
-  EXPECT_EQ(name(WidgetId::kEsc), "Wyjdź"_cp);
+  const auto label = [this](WidgetId id) {
+    const HWND above = GetWindow(window.ControlWindow(id), GW_HWNDPREV);
+    wchar_t kind[16] = {};
+    GetClassNameW(above, kind, 16);
+    RECT room{};
+    GetWindowRect(above, &room);
+    EXPECT_TRUE(IsRectEmpty(&room));
+    return std::wstring(kind) == L"Static" ? WindowText(above) : "(no label)";
+  };
+  EXPECT_EQ(label(WidgetId::kLi), "Lista dysków"_cp);
+  EXPECT_EQ(label(WidgetId::kL), "Lista wyników"_cp);
+  EXPECT_EQ(label(WidgetId::kE), "Szukane słowa"_cp);
+  const auto text = [this](WidgetId id) { return WindowText(window.ControlWindow(id)); };
+  EXPECT_EQ(text(WidgetId::kAZ), "Sortuj listę"_cp);
+  EXPECT_EQ(text(WidgetId::kX2), "Porównaj wielkość"_cp);
+  EXPECT_EQ(text(WidgetId::kYes), "Analizuj");
+  EXPECT_EQ(text(WidgetId::kEsc), "Wyjdź"_cp);
 }
 
 // On a low screen at 144 pixels per inch (a laptop of 1366 x 768 at 150 %)

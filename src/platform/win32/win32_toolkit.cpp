@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <stdexcept>
 #include <tuple>
-#include <utility>
 
 #include "app/help_text.h"
 #include "app/window_words.h"
@@ -101,15 +100,17 @@ void Win32Toolkit::CreateWidgets() {
       window_, kIdX2,
       GlyphButtonLook{&GlyphPicture(GlyphId::kX2), &GlyphPicture(GlyphId::kX2Disabled), false}, "");
   pa_ = std::make_unique<Win32Panel>(window_, kIdPa, kFirstStatus);
-  // What a screen reader says for the controls that show no text of their
-  // own: their window texts, which neither the list boxes nor the speed
-  // buttons draw. (The buttons Yes and Esc say their captions, the status
-  // line its text.)
-  for (const auto& [control, name] :
-       {std::pair{li_->hwnd(), kDriveListName}, std::pair{l_->hwnd(), kResultListName},
-        std::pair{az_->hwnd(), kSortName}, std::pair{x2_->hwnd(), kEqualSizeName}}) {
-    SetWindowTextW(control, WideFromCp1250(name).c_str());
-  }
+  // What a screen reader says for the controls that show no name of their
+  // own. The speed buttons: their window texts, which they do not draw.
+  // The lists and the query field: a label just above each in the z-order,
+  // where the system looks for the name of a list or an edit field; the
+  // labels take no room on the screen. (The buttons Yes and Esc say their
+  // captions, the status line its text.)
+  SetWindowTextW(az_->hwnd(), WideFromCp1250(kSortName).c_str());
+  SetWindowTextW(x2_->hwnd(), WideFromCp1250(kEqualSizeName).c_str());
+  AddLabel(li_->hwnd(), kDriveListName);
+  AddLabel(l_->hwnd(), kResultListName);
+  AddLabel(e_->hwnd(), kQueryFieldName);
 
   tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -170,6 +171,14 @@ void Win32Toolkit::ApplyDpi(Dpi dpi) {
     *icon = loaded;
   }
   InvalidateRect(window_, nullptr, TRUE);
+}
+
+void Win32Toolkit::AddLabel(HWND control, std::string_view name) {
+  const HWND label =
+      CreateWindowExW(0, L"STATIC", WideFromCp1250(name).c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT,
+                      0, 0, 0, 0, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
+  // The control just below its label.
+  SetWindowPos(control, label, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void Win32Toolkit::AddTooltip(HWND tool, std::string_view text) {
