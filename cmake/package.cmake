@@ -14,8 +14,8 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Zbiorek catalogues archive disks (USB sticks, external drives, CDs, old
 disks) into plain-text files, one per volume, and later searches all of
 those catalogues at once, without the disks. Its window is in Polish;
-catalogue files are Windows-1250 text, written to and searched in the
-folder the program is started in.")
+catalogue files are Windows-1250 text, kept in ~/Zbiorek when the program
+is started from the menu, in the current folder when from a terminal.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

@@ -33,8 +33,10 @@ ensure_packages() {
   fi
 }
 
-# The packages every build needs.
-CORE_PACKAGES=(cmake make g++ libgtest-dev)
+# What building the programs needs (rsvg-convert renders the icon's sizes
+# from its drawing), and with the tests.
+BUILD_PACKAGES=(cmake make g++ librsvg2-bin)
+CORE_PACKAGES=("${BUILD_PACKAGES[@]}" libgtest-dev)
 # The tests' file system that fails on purpose (FUSE): its library to
 # build it, fusermount3 to unmount it.
 FAILING_FS_PACKAGES=(pkg-config libfuse3-dev fuse3)
@@ -48,15 +50,17 @@ HEADLESS_DISPLAY_PACKAGES=(xvfb xauth)
 SCREENSHOT_PACKAGES=(imagemagick)
 
 # Building the Debian package (cpack: dpkg-shlibdeps finds the libraries,
-# with file and objdump) and checking what it carries (the validators of
-# the menu entry and of the AppStream description).
-DEB_PACKAGES=(dpkg-dev file binutils desktop-file-utils appstream)
+# with file and objdump; gzip for its change log and manual page) and
+# checking what it carries (the validators of the menu entry and of the
+# AppStream description, and Debian's package checker lintian).
+DEB_PACKAGES=(dpkg-dev file binutils gzip desktop-file-utils appstream lintian)
 
 # Opening the collection report's page in a real browser engine (headless).
 BROWSER_PACKAGES=(chromium)
 
 # Building the Windows program Zbk.exe: the MinGW-w64 cross compiler.
-WINDOWS_BUILD_PACKAGES=(g++-mingw-w64-x86-64-posix)
+# icotool puts the icon file of Zbk.exe together.
+WINDOWS_BUILD_PACKAGES=(g++-mingw-w64-x86-64-posix icoutils)
 # Running its tests: Wine (on a virtual screen, HEADLESS_DISPLAY_PACKAGES).
 WINDOWS_TEST_PACKAGES=(wine wine64 fonts-wine)
 

@@ -1,7 +1,8 @@
 // The window's words, each written here once: the captions of the action
 // button, which name the command it runs, the stop button's caption, the
-// query field's prompt, the status line's first text and the speed
-// buttons' tooltips. Windows-1250.
+// query field's prompt, the status line's first text, the speed buttons'
+// tooltips and the names a screen reader says for the controls (the
+// buttons Yes and Esc are named by their captions). Windows-1250.
 #pragma once
 
 #include <string_view>
@@ -31,5 +32,12 @@ inline constexpr std::string_view kQueryPrompt = " Wpisz, czego szukasz i naciś
 inline constexpr std::string_view kFirstStatus = " Pa";
 inline constexpr std::string_view kSortHint = " Sortuj listę "_cp;
 inline constexpr std::string_view kEqualSizeHint = " Porównaj wielkość "_cp;
+
+inline constexpr std::string_view kDriveListName = "Lista dysków"_cp;
+inline constexpr std::string_view kResultListName = "Lista wyników"_cp;
+inline constexpr std::string_view kQueryFieldName = "Szukane słowa"_cp;
+inline constexpr std::string_view kSortName = "Sortuj listę"_cp;
+inline constexpr std::string_view kEqualSizeName = "Porównaj wielkość"_cp;
+inline constexpr std::string_view kStatusLineName = "Pasek stanu"_cp;
 
 }  // namespace zbk

@@ -136,7 +136,9 @@ TEST(ProgramFile, ResourcesArePolishAndTheIconHasEverySize) {
     int colours;
     int bits;
   };
-  const Entry expected[] = {{16, 0, 32}, {24, 0, 32}, {32, 16, 4}, {48, 0, 32}, {256, 0, 32}};
+  // 16 and 32 are pictures of 16 colours (the one at 16 drawn on whole
+  // pixels), the others rendered in full colour with alpha.
+  const Entry expected[] = {{16, 16, 4}, {24, 0, 32}, {32, 16, 4}, {48, 0, 32}, {256, 0, 32}};
   for (std::size_t i = 0; i < 5; ++i) {
     const auto* entry = reinterpret_cast<const BYTE*>(directory.data() + 6 + 14 * i);
     const int size = entry[0] == 0 ? 256 : entry[0];

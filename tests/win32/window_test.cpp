@@ -281,6 +281,65 @@ TEST(HighDensity, TheWindowAndTheProgramAt192PixelsPerInch) {
   EXPECT_EQ(run.tests, 2);
 }
 
+// The names a screen reader says: a speed button's window text, and for
+// the lists and the query field the text of the label just above each in
+// the z-order. (Wine's oleacc gives no accessible objects to ask.)
+TEST_F(RealWindowTest, TheControlsHavePolishNamesForScreenReaders) {
+  const auto label = [this](WidgetId id) {
+    const HWND above = GetWindow(window.ControlWindow(id), GW_HWNDPREV);
+    wchar_t kind[16] = {};
+    GetClassNameW(above, kind, 16);
+    RECT room{};
+    GetWindowRect(above, &room);
+    EXPECT_TRUE(IsRectEmpty(&room));
+    return std::wstring(kind) == L"Static" ? WindowText(above) : "(no label)";
+  };
+  EXPECT_EQ(label(WidgetId::kLi), "Lista dysków"_cp);
+  EXPECT_EQ(label(WidgetId::kL), "Lista wyników"_cp);
+  EXPECT_EQ(label(WidgetId::kE), "Szukane słowa"_cp);
+  const auto text = [this](WidgetId id) { return WindowText(window.ControlWindow(id)); };
+  EXPECT_EQ(text(WidgetId::kAZ), "Sortuj listę"_cp);
+  EXPECT_EQ(text(WidgetId::kX2), "Porównaj wielkość"_cp);
+  EXPECT_EQ(text(WidgetId::kYes), "Analizuj");
+  EXPECT_EQ(text(WidgetId::kEsc), "Wyjdź"_cp);
+}
+
+// On a low screen at 144 pixels per inch (a laptop of 1366 x 768 at 150 %)
+// the window stops at the bottom of the work area, the buttons, the query
+// field and the status line above it, each list still five rows or more.
+TEST_F(RealWindowTest, OnALowScreenTheWindowAndItsStatusLineLieInsideTheWorkArea) {
+  if (ExpectedScreen().empty()) GTEST_SKIP() << "run on a low screen by LowScreen.*";
+  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 1366);
+  EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 768);
+  const HWND fo = window.window();
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  ASSERT_TRUE(GetMonitorInfoW(MonitorFromWindow(fo, MONITOR_DEFAULTTONEAREST), &monitor));
+  RECT frame;
+  GetWindowRect(fo, &frame);
+  EXPECT_LE(frame.bottom, monitor.rcWork.bottom);
+  EXPECT_GE(frame.bottom, monitor.rcWork.bottom - 1);  // as tall as it can be
+  RECT status;
+  GetWindowRect(window.ControlWindow(WidgetId::kPa), &status);
+  EXPECT_GT(status.top, frame.top);
+  EXPECT_LE(status.bottom, frame.bottom);
+  EXPECT_LE(status.bottom, GetSystemMetrics(SM_CYSCREEN));
+  RECT inside;
+  GetClientRect(window.ControlWindow(WidgetId::kLi), &inside);
+  EXPECT_GE(inside.bottom / window.dpi().ScaleRow(19), 5);
+  EXPECT_LT(window.PanelHeight(), 587);
+}
+
+TEST(LowScreen, TheWindowFitsA1366By768ScreenAt144PixelsPerInch) {
+  if (ExpectedDpi() != 96) GTEST_SKIP() << "already the run at another density";
+  const DensityRun run =
+      RunAtDensity(144, L"RealWindowTest.OnALowScreenTheWindowAndItsStatusLineLieInsideTheWorkArea",
+                   L"1366x768");
+  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_EQ(run.tests, 1);
+  EXPECT_FALSE(run.skipped);
+}
+
 // A list box of its own on a window that is never shown.
 struct Win32ListBoxMaker {
   Win32ListBoxMaker()

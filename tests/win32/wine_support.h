@@ -26,9 +26,14 @@ int ExpectedDpi();
 // the density is restored after. Its output goes to this program's.
 struct DensityRun {
   int exit_code = -1;
-  int tests = 0;  // how many tests ran
+  int tests = 0;         // how many tests ran
+  bool skipped = false;  // one of them skipped itself
 };
-DensityRun RunAtDensity(int dpi, const std::wstring& filter);
+// With `desktop` ("1366x768"), on a Wine desktop of its own of that size
+// (explorer /desktop), whose screen ExpectedScreen() then names.
+DensityRun RunAtDensity(int dpi, const std::wstring& filter, const std::wstring& desktop = L"");
+// The desktop size a test was started on by RunAtDensity, or "" when none.
+std::wstring ExpectedScreen();
 
 class WorkingFolderScope {
  public:

@@ -9,11 +9,13 @@ CaptionPanel::CaptionPanel(QWidget* parent, QString caption, Qt::Alignment align
   setFrameStyle(QFrame::Panel | QFrame::Raised);
   setLineWidth(1);
   setFocusPolicy(Qt::NoFocus);
+  setAccessibleDescription(caption_);
 }
 
 void CaptionPanel::SetCaption(QString caption) {
   if (caption == caption_) return;
   caption_ = std::move(caption);
+  setAccessibleDescription(caption_);
   update();
 }
 

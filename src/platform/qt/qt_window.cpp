@@ -9,6 +9,7 @@
 
 #include "app/layout.h"
 #include "app/window_words.h"
+#include "platform/qt/glyph_button.h"
 #include "platform/qt/pictures.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/window_font.h"
@@ -21,15 +22,6 @@ namespace {
 // buttons, the query field and the status line.
 constexpr int kMinimumRows = 5;
 constexpr int kMinimumResultListWidth = 200;
-
-QToolButton* SpeedButton(QWidget* parent, const QIcon& glyphs, std::string_view hint) {
-  auto* button = new QToolButton(parent);
-  button->setIcon(glyphs);
-  button->setIconSize(QSize(16, 16));
-  button->setToolTip(ToQString(hint));
-  button->setFocusPolicy(Qt::NoFocus);
-  return button;
-}
 
 QPushButton* PushButton(QWidget* parent, QStyle::StandardPixmap glyph, std::string_view caption) {
   auto* button = new QPushButton(parent->style()->standardIcon(glyph), ToQString(caption), parent);
@@ -46,16 +38,21 @@ QtWindow::QtWindow() : outer_width_(kDesignedPanWidth) {
   pan_ = new CaptionPanel(this, QStringLiteral("Pan"), Qt::AlignHCenter);
   li_ = new ListView(pan_);
   li_->viewport()->setCursor(Qt::PointingHandCursor);
+  li_->setAccessibleName(ToQString(kDriveListName));
   l_ = new ListView(pan_);
+  l_->setAccessibleName(ToQString(kResultListName));
   l_->SetScrollsSideways(true);
   yes_ = PushButton(pan_, QStyle::SP_DialogYesButton, CommandCaption(kFirstCommand));
   yes_->setDefault(true);
   esc_ = PushButton(pan_, QStyle::SP_DialogCancelButton, kStopCaption);
   e_ = new QLineEdit(ToQString(kQueryPrompt), pan_);
-  az_ = SpeedButton(pan_, SortGlyph(), kSortHint);
+  e_->setAccessibleName(ToQString(kQueryFieldName));
+  az_ = new GlyphButton(pan_, SortGlyph, ToQString(kSortHint), ToQString(kSortName));
   az_->setCursor(Qt::PointingHandCursor);
-  x2_ = SpeedButton(pan_, EqualSizeGlyphs(), kEqualSizeHint);
+  x2_ =
+      new GlyphButton(pan_, EqualSizeGlyphs, ToQString(kEqualSizeHint), ToQString(kEqualSizeName));
   pa_ = new CaptionPanel(pan_, ToQString(kFirstStatus), Qt::AlignLeft);
+  pa_->setAccessibleName(ToQString(kStatusLineName));
   QWidget::setTabOrder(li_, l_);
   QWidget::setTabOrder(l_, e_);
   const Rect designed_l = Place(WidgetId::kL, kDesignedPanWidth, kDesignedPanHeight);

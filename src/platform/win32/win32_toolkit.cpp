@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <tuple>
 
@@ -23,6 +24,8 @@ enum ControlId : int { kIdLi = 100, kIdL, kIdYes, kIdEsc, kIdE, kIdAZ, kIdX2, kI
 constexpr int kDesignedWidth = 500;
 constexpr int kDesignedHeight = 135;
 constexpr int kTextIndent = 2;
+// The fewest rows each list keeps when the window is limited to its monitor.
+constexpr int kMinimumRows = 5;
 
 void RegisterClassOnce() {
   static const bool registered = [] {
@@ -97,6 +100,17 @@ void Win32Toolkit::CreateWidgets() {
       window_, kIdX2,
       GlyphButtonLook{&GlyphPicture(GlyphId::kX2), &GlyphPicture(GlyphId::kX2Disabled), false}, "");
   pa_ = std::make_unique<Win32Panel>(window_, kIdPa, kFirstStatus);
+  // What a screen reader says for the controls that show no name of their
+  // own. The speed buttons: their window texts, which they do not draw.
+  // The lists and the query field: a label just above each in the z-order,
+  // where the system looks for the name of a list or an edit field; the
+  // labels take no room on the screen. (The buttons Yes and Esc say their
+  // captions, the status line its text.)
+  SetWindowTextW(az_->hwnd(), WideFromCp1250(kSortName).c_str());
+  SetWindowTextW(x2_->hwnd(), WideFromCp1250(kEqualSizeName).c_str());
+  AddLabel(li_->hwnd(), kDriveListName);
+  AddLabel(l_->hwnd(), kResultListName);
+  AddLabel(e_->hwnd(), kQueryFieldName);
 
   tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -157,6 +171,14 @@ void Win32Toolkit::ApplyDpi(Dpi dpi) {
     *icon = loaded;
   }
   InvalidateRect(window_, nullptr, TRUE);
+}
+
+void Win32Toolkit::AddLabel(HWND control, std::string_view name) {
+  const HWND label =
+      CreateWindowExW(0, L"STATIC", WideFromCp1250(name).c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT,
+                      0, 0, 0, 0, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
+  // The control just below its label.
+  SetWindowPos(control, label, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void Win32Toolkit::AddTooltip(HWND tool, std::string_view text) {
@@ -380,13 +402,26 @@ int Win32Toolkit::Height() const {
   return dpi_.Unscale(client.bottom) + dpi_.Unscale(r.bottom - r.top - client.bottom);
 }
 
+// The window stops at the bottom of its monitor's work area (the taskbar
+// excluded), at any density, but keeps at least the height that leaves five
+// rows in each list above the buttons, the query field and the status line.
 void Win32Toolkit::SetHeight(int height) {
   RECT r;
   GetWindowRect(window_, &r);
   RECT client;
   GetClientRect(window_, &client);
   const int frame = r.bottom - r.top - client.bottom;
-  SetBounds(r.left, r.top, r.right - r.left, dpi_.Scale(height - dpi_.Unscale(frame)) + frame);
+  int outer = dpi_.Scale(height - dpi_.Unscale(frame)) + frame;
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    const Rect designed_l = Place(WidgetId::kL, kDesignedPanWidth, kDesignedPanHeight);
+    const int least = frame + dpi_.Scale(kDesignedPanHeight - designed_l.height + 4) +
+                      kMinimumRows * dpi_.ScaleRow(kListRowHeight);
+    const int room = monitor.rcWork.bottom - std::max(r.top, monitor.rcWork.top);
+    outer = std::min(outer, std::max(room, std::min(least, outer)));
+  }
+  SetBounds(r.left, r.top, r.right - r.left, outer);
 }
 
 int Win32Toolkit::ClientWidth() const {

@@ -80,6 +80,7 @@ class Win32Toolkit : public WindowDelivery {
   void ApplyDpi(Dpi dpi);
   void CopySelectedRow(const Win32ListBox& list);
   void AddTooltip(HWND tool, std::string_view text);
+  void AddLabel(HWND control, std::string_view name);
   void OnCommand(int id, int code);
   void OnResize(int client_width, int client_height);
   void PlaceWidgets();

@@ -27,53 +27,6 @@ std::uint32_t RowBytes(int width, int bits) {
   return static_cast<std::uint32_t>((width * bits + 31) / 32 * 4);
 }
 
-// Pixels as an image holds them: 0xAARRGGBB, alpha 0 where transparent.
-using Argb = std::vector<std::uint32_t>;
-
-// The picture at `size` x `size`: each new pixel is the area-weighted mean
-// of the picture's pixels under it, colours weighted by their opacity.
-Argb Resample(const Picture& picture, int size) {
-  const int n = picture.width;  // square
-  Argb out;
-  out.reserve(static_cast<std::size_t>(size) * static_cast<std::size_t>(size));
-  // In units of 1/(n*size) of the picture: a new pixel spans n, an old one size.
-  const auto overlap = [&](int new_index, int old_index) {
-    const int from = std::max(new_index * n, old_index * size);
-    const int to = std::min((new_index + 1) * n, (old_index + 1) * size);
-    return std::max(to - from, 0);
-  };
-  for (int y = 0; y < size; ++y) {
-    for (int x = 0; x < size; ++x) {
-      std::uint64_t alpha = 0;
-      std::uint64_t red = 0;
-      std::uint64_t green = 0;
-      std::uint64_t blue = 0;
-      for (int oy = y * n / size; oy < n && oy * size < (y + 1) * n; ++oy) {
-        for (int ox = x * n / size; ox < n && ox * size < (x + 1) * n; ++ox) {
-          const std::uint32_t pixel = picture.At(ox, oy);
-          if (pixel == Picture::kTransparent) continue;
-          const auto weight = static_cast<std::uint64_t>(overlap(x, ox) * overlap(y, oy));
-          alpha += weight;
-          red += weight * ((pixel >> 16) & 0xFF);
-          green += weight * ((pixel >> 8) & 0xFF);
-          blue += weight * (pixel & 0xFF);
-        }
-      }
-      if (alpha == 0) {
-        out.push_back(0);
-        continue;
-      }
-      const auto area = static_cast<std::uint64_t>(n) * static_cast<std::uint64_t>(n);
-      const auto mean = [&](std::uint64_t sum) {
-        return static_cast<std::uint32_t>((sum + alpha / 2) / alpha);
-      };
-      const auto a = static_cast<std::uint32_t>((255 * alpha + area / 2) / area);
-      out.push_back(a << 24 | mean(red) << 16 | mean(green) << 8 | mean(blue));
-    }
-  }
-  return out;
-}
-
 // One image: its bits per pixel, its BITMAPINFOHEADER and what follows it.
 struct Image {
   int size;
@@ -157,35 +110,13 @@ Image SixteenColourImage(const Picture& picture) {
   return image;
 }
 
-Image TrueColourImage(const Picture& picture, int size) {
-  const Argb pixels = Resample(picture, size);
-  const auto at = [&](int x, int y) {
-    return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(size) +
-                  static_cast<std::size_t>(x)];
-  };
-  const auto rows = static_cast<std::uint32_t>(size);
-  Image image{size, 32, {}};
-  std::string& out = image.data;
-  PutInfoHeader(out, size, 32, (RowBytes(size, 32) + RowBytes(size, 1)) * rows, 0);
-  for (int y = size - 1; y >= 0; --y) {
-    for (int x = 0; x < size; ++x) Put32(out, at(x, y));  // blue, green, red, alpha
-  }
-  PutMask(out, size, [&](int x, int y) { return at(x, y) >> 24 == 0; });
-  return image;
-}
-
 }  // namespace
 
-std::string IcoFile(const Picture& picture, std::span<const int> sizes) {
-  if (picture.width <= 0 || picture.width != picture.height) {
-    throw XpmError("icon: the picture is not square");
+std::string IcoFile(const Picture& picture) {
+  if (picture.width <= 0 || picture.width != picture.height || picture.width > 256) {
+    throw XpmError("icon: the picture is not square, or larger than 256 pixels");
   }
-  std::vector<Image> images;
-  for (const int size : sizes) {
-    if (size <= 0 || size > 256) throw XpmError("icon: size out of range");
-    images.push_back(size == picture.width ? SixteenColourImage(picture)
-                                           : TrueColourImage(picture, size));
-  }
+  const std::vector<Image> images = {SixteenColourImage(picture)};
 
   std::string out;
   Put16(out, 0);
