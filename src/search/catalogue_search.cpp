@@ -30,7 +30,10 @@ struct CatalogueNames {
 class FileSearch : public LineScanEvents {
  public:
   FileSearch(WindowState& state, const ShortText& padded, std::vector<ShortText>& hit_catalogues)
-      : state_(state), padded_(padded), hit_catalogues_(hit_catalogues) {}
+      : state_(state),
+        padded_(padded),
+        head_(Join(padded.view(), ": ")),
+        hit_catalogues_(hit_catalogues) {}
 
   bool Pause() override {
     state_.w.Fo.ProcessMessages();
@@ -41,8 +44,7 @@ class FileSearch : public LineScanEvents {
     return state_.Busy();
   }
   void Hit(std::string_view line) override {
-    row_.assign(padded_.view()).append(": ").append(line);
-    state_.w.L.Add(row_);
+    state_.w.L.AddJoined(head_, line);
     if (hit_catalogues_.empty() || hit_catalogues_.back() != padded_) {
       hit_catalogues_.push_back(padded_);
     }
@@ -51,8 +53,8 @@ class FileSearch : public LineScanEvents {
  private:
   WindowState& state_;
   const ShortText& padded_;
+  const std::string head_;  // the name and ": ", in front of every hit of the file
   std::vector<ShortText>& hit_catalogues_;
-  std::string row_;
 };
 
 }  // namespace
