@@ -1,5 +1,6 @@
 #include "platform/block_memory.h"
 
+#include <atomic>
 #include <cstdint>
 
 #if defined(_WIN32)
@@ -12,6 +13,8 @@
 
 namespace zbk {
 namespace {
+
+std::atomic<std::size_t> held{0};
 
 std::size_t WholeBlocks(std::size_t bytes) {
   if (bytes > SIZE_MAX - kLargeBlock) throw std::bad_alloc();
@@ -73,8 +76,10 @@ void GiveBackBlocks(void* memory, std::size_t) {
 
 void* TakeMemory(std::size_t bytes) {
   if (bytes < kLargeBlock) return ::operator new(bytes);
-  void* memory = TakeBlocks(WholeBlocks(bytes));
+  const std::size_t size = WholeBlocks(bytes);
+  void* memory = TakeBlocks(size);
   if (memory == nullptr) throw std::bad_alloc();
+  held += size;
   return memory;
 }
 
@@ -83,7 +88,12 @@ void GiveBackMemory(void* memory, std::size_t bytes) noexcept {
     ::operator delete(memory);
   } else {
     GiveBackBlocks(memory, WholeBlocks(bytes));
+    held -= WholeBlocks(bytes);
   }
+}
+
+std::size_t LargeMemoryHeld() noexcept {
+  return held;
 }
 
 }  // namespace zbk

@@ -18,6 +18,8 @@ inline constexpr std::size_t kLargeBlock = std::size_t{2} << 20;
 void* TakeMemory(std::size_t bytes);
 // Gives back what TakeMemory(bytes) gave.
 void GiveBackMemory(void* memory, std::size_t bytes) noexcept;
+// The bytes of whole blocks taken from the system and not given back.
+std::size_t LargeMemoryHeld() noexcept;
 
 // Owns the memory of one TakeMemory.
 class MemoryBlock {

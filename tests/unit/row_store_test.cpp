@@ -1,7 +1,7 @@
 // The row store against a plain vector of strings: rows written in one or
 // two pieces across the small first blocks and the large ones, a row longer
 // than a block, rows replaced in place and moved (until the store compacts),
-// and a store cleared and filled again.
+// and a store cleared, its memory given back, and filled again.
 #include "platform/row_store.h"
 
 #include <gtest/gtest.h>
@@ -57,9 +57,11 @@ TEST(RowStoreTest, KeepsEveryRowAsWrittenWhateverItsSizeAndHowOftenReplaced) {
       }
     }
     ASSERT_EQ(Rows(store), expected);
+    EXPECT_GE(LargeMemoryHeld(), 3 * kLargeBlock);
     store.Clear();
     expected.clear();
     EXPECT_EQ(store.size(), 0);
+    EXPECT_EQ(LargeMemoryHeld(), 0u);
   }
 }
 
