@@ -45,6 +45,9 @@ class FileSearch : public LineScanEvents {
   }
   void Hit(std::string_view line) override {
     state_.w.L.AddJoined(head_, line);
+    // After the file's first hit, the last of the list is this file's name.
+    if (named_) return;
+    named_ = true;
     if (hit_catalogues_.empty() || hit_catalogues_.back() != padded_) {
       hit_catalogues_.push_back(padded_);
     }
@@ -55,6 +58,7 @@ class FileSearch : public LineScanEvents {
   const ShortText& padded_;
   const std::string head_;  // the name and ": ", in front of every hit of the file
   std::vector<ShortText>& hit_catalogues_;
+  bool named_ = false;  // the file is in hit_catalogues_
 };
 
 }  // namespace
