@@ -19,6 +19,9 @@ class ListBox {
   virtual void Clear() = 0;
   // Appends a row at the end, or at its sorted place while the list is sorted.
   virtual void Add(std::string_view row) = 0;
+  // Adds the row made of `head` followed by `tail`, as Add would; the row
+  // is written once, the pieces are not joined first.
+  virtual void AddJoined(std::string_view head, std::string_view tail) = 0;
   virtual int Count() const = 0;
   virtual std::string Row(int index) const = 0;
   virtual void Replace(int index, std::string_view row) = 0;

@@ -15,7 +15,10 @@ namespace {
 class FileSearch : public LineScanEvents {
  public:
   FileSearch(WindowState& state, const ShortText& padded, std::vector<ShortText>& hit_catalogues)
-      : state_(state), padded_(padded), hit_catalogues_(hit_catalogues) {}
+      : state_(state),
+        padded_(padded),
+        head_(Join(padded.view(), ": ")),
+        hit_catalogues_(hit_catalogues) {}
 
   bool Pause() override {
     state_.w.Fo.ProcessMessages();
@@ -26,8 +29,10 @@ class FileSearch : public LineScanEvents {
     return state_.Busy();
   }
   void Hit(std::string_view line) override {
-    row_.assign(padded_.view()).append(": ").append(line);
-    state_.w.L.Add(row_);
+    state_.w.L.AddJoined(head_, line);
+    // After the file's first hit, the last of the list is this file's name.
+    if (named_) return;
+    named_ = true;
     if (hit_catalogues_.empty() || hit_catalogues_.back() != padded_) {
       hit_catalogues_.push_back(padded_);
     }
@@ -36,8 +41,9 @@ class FileSearch : public LineScanEvents {
  private:
   WindowState& state_;
   const ShortText& padded_;
+  const std::string head_;  // the name and ": ", in front of every hit of the file
   std::vector<ShortText>& hit_catalogues_;
-  std::string row_;
+  bool named_ = false;  // the file is in hit_catalogues_
 };
 
 }  // namespace

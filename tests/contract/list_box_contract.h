@@ -38,7 +38,8 @@ TYPED_TEST_P(ListBoxContract, KeepsRowsAsTheyCameAndReadsNothingOutsideThem) {
   EXPECT_EQ(l.Selected(), -1);
   const std::string polish("Zażółć gęślą jaźń"_cp);
   l.Add(polish);
-  this->Add({"b", "a"});
+  this->Add({"b"});
+  l.AddJoined("", "a");
   EXPECT_EQ(this->Rows(), (std::vector<std::string>{polish, "b", "a"}));
   l.Replace(1, "Łódź"_cp);
   l.Replace(3, "nic");
@@ -83,8 +84,9 @@ TYPED_TEST_P(ListBoxContract, RowsAddedWhileSortedTakeTheirPlaceAndTheSelectionS
   l.SetSorted(true);
   l.Select(1);
   this->Add({"a", "E", "z"});
-  EXPECT_EQ(this->Rows(), (std::vector<std::string>{"a", "c", "e", "E", "g", "z"}));
-  EXPECT_EQ(l.Selected(), 2);
+  l.AddJoined("d: ", "1");
+  EXPECT_EQ(this->Rows(), (std::vector<std::string>{"a", "c", "d: 1", "e", "E", "g", "z"}));
+  EXPECT_EQ(l.Selected(), 3);
   l.Replace(0, "zz");  // in place, not sorted again
   EXPECT_EQ(l.Row(0), "zz");
   l.Clear();

@@ -16,6 +16,14 @@ void MemoryListBox::Add(std::string_view row) {
   if (selected_ >= index) ++selected_;  // the selection stays on its row
 }
 
+void MemoryListBox::AddJoined(std::string_view head, std::string_view tail) {
+  if (!sorted_) {
+    rows_.Append(head, tail);
+    return;
+  }
+  Add(joined_.assign(head).append(tail));
+}
+
 std::string MemoryListBox::Row(int index) const {
   if (index < 0 || index >= Count()) return {};
   return std::string(rows_[index]);

@@ -18,6 +18,7 @@ class MemoryListBox : public ListBox {
 
   void Clear() override;
   void Add(std::string_view row) override;
+  void AddJoined(std::string_view head, std::string_view tail) override;
   int Count() const override { return rows_.size(); }
   std::string Row(int index) const override;
   void Replace(int index, std::string_view row) override;
@@ -33,6 +34,7 @@ class MemoryListBox : public ListBox {
 
  private:
   RowStore rows_;
+  std::string joined_;  // a row added in pieces while sorted
   int selected_ = -1;
   bool sorted_ = false;
   std::function<void()> on_focus_;

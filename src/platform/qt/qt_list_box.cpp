@@ -21,6 +21,14 @@ void QtListBox::Add(std::string_view row) {
   model_.Insert(model_.rows().SortedPlace(row), row);
 }
 
+void QtListBox::AddJoined(std::string_view head, std::string_view tail) {
+  if (!sorted_) {
+    model_.Append(head, tail);
+    return;
+  }
+  Add(joined_.assign(head).append(tail));
+}
+
 std::string QtListBox::Row(int index) const {
   return Valid(index) ? std::string(model_.rows()[index]) : std::string();
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "platform/qt/list_view.h"
 #include "platform/qt/row_model.h"
@@ -19,6 +20,7 @@ class QtListBox : public ListBox {
 
   void Clear() override;
   void Add(std::string_view row) override;
+  void AddJoined(std::string_view head, std::string_view tail) override;
   int Count() const override { return model_.size(); }
   std::string Row(int index) const override;
   void Replace(int index, std::string_view row) override;
@@ -35,6 +37,7 @@ class QtListBox : public ListBox {
 
   ListView& view_;
   RowModel model_;
+  std::string joined_;  // a row added in pieces while sorted
   std::function<void()> focus_;
   bool sorted_ = false;
 };

@@ -24,13 +24,13 @@ QVariant RowModel::data(const QModelIndex& index, int role) const {
   return ToQString(rows_[index.row()]);
 }
 
-void RowModel::Widen(std::string_view row) {
-  if (row.size() > static_cast<std::size_t>(widest_)) widest_ = static_cast<int>(row.size());
+void RowModel::Widen(std::size_t length) {
+  if (length > static_cast<std::size_t>(widest_)) widest_ = static_cast<int>(length);
 }
 
-void RowModel::Append(std::string_view row) {
-  Widen(row);
-  rows_.Append(row);
+void RowModel::Append(std::string_view head, std::string_view tail) {
+  Widen(head.size() + tail.size());
+  rows_.Append(head, tail);
   if (flush_timer_.isActive()) return;
   flush_timer_.start(
       static_cast<int>(std::max<qint64>(0, kFlushInterval - since_flush_.elapsed())));
@@ -47,7 +47,7 @@ void RowModel::FlushAppended() {
 
 void RowModel::Insert(int at, std::string_view row) {
   FlushAppended();
-  Widen(row);
+  Widen(row.size());
   beginInsertRows(QModelIndex(), at, at);
   rows_.Insert(at, row);
   announced_ = size();
@@ -55,7 +55,7 @@ void RowModel::Insert(int at, std::string_view row) {
 }
 
 void RowModel::Replace(int index, std::string_view row) {
-  Widen(row);
+  Widen(row.size());
   rows_.Replace(index, row);
   if (index < announced_) emit dataChanged(this->index(index), this->index(index));
 }

@@ -32,7 +32,9 @@ class RowModel : public QAbstractListModel {
   int widest() const { return widest_; }
 
   // Appends a row; views learn of it at the next FlushAppended.
-  void Append(std::string_view row);
+  void Append(std::string_view row) { Append(row, {}); }
+  // Appends the row made of `head` followed by `tail`.
+  void Append(std::string_view head, std::string_view tail);
   // Announces the appended rows now.
   void FlushAppended();
   void Insert(int at, std::string_view row);
@@ -42,7 +44,7 @@ class RowModel : public QAbstractListModel {
   void Sort();
 
  private:
-  void Widen(std::string_view row);
+  void Widen(std::size_t length);
 
   RowStore rows_;
   int announced_ = 0;

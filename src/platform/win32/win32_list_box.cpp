@@ -55,6 +55,16 @@ void Win32ListBox::Add(std::string_view row) {
   Send(hwnd_, LB_INSERTSTRING, static_cast<WPARAM>(index), 0);
 }
 
+void Win32ListBox::AddJoined(std::string_view head, std::string_view tail) {
+  if (!sorted_) {
+    widest_ = std::max(widest_, head.size() + tail.size());
+    rows_.Append(head, tail);
+    count_behind_ = true;
+    return;
+  }
+  Add(joined_.assign(head).append(tail));
+}
+
 std::string Win32ListBox::Row(int index) const {
   if (index < 0 || index >= Count()) return {};
   return std::string(rows_[index]);

@@ -30,6 +30,7 @@ class Win32ListBox : public ListBox {
 
   void Clear() override;
   void Add(std::string_view row) override;
+  void AddJoined(std::string_view head, std::string_view tail) override;
   int Count() const override { return rows_.size(); }
   std::string Row(int index) const override;
   void Replace(int index, std::string_view row) override;
@@ -54,6 +55,7 @@ class Win32ListBox : public ListBox {
  private:
   HWND hwnd_;
   RowStore rows_;
+  std::string joined_;  // a row added in pieces while sorted
   bool sorted_ = false;
   bool scrolls_sideways_;
   int row_height_ = 0;
