@@ -36,6 +36,10 @@ ensure_packages() {
 # The packages every build needs.
 CORE_PACKAGES=(cmake make g++ libgtest-dev)
 
+# A drive that stops answering, in the tests: a FUSE file system of their
+# own (libfuse3, pkg-config to find it), mounted with fusermount3.
+FUSE_TEST_PACKAGES=(fuse3 libfuse3-dev pkg-config)
+
 # What the desktop program needs to build and to show its window: Qt 6
 # Widgets (with QTest and the offscreen platform) and its font.
 QT_PACKAGES=(qt6-base-dev fonts-dejavu-core)

@@ -47,7 +47,7 @@ void CatalogueRun(WindowState& state) {
   // The row may be up to a refresh old: another medium may be in by now.
   Drives& drives = state.os.drives;
   const VolumeIdentity volume = IdentifyVolume(drives, *letter);
-  if (Head(volume.label_field, kLabelFieldWidth) != LabelFieldOfRow(row)) {
+  if (!volume.answered || Head(volume.label_field, kLabelFieldWidth) != LabelFieldOfRow(row)) {
     state.ShowStatus("Dysk się zmienił, wybierz go jeszcze raz"_cp);
     return;
   }

@@ -66,7 +66,7 @@ std::optional<char> DriveOfRow(std::string_view row) {
 VolumeIdentity IdentifyVolume(Drives& drives, char letter) {
   drives.Refresh();
   DriveInfo drive = drives.Query(letter);
-  return {drive.type, LabelField(drive.label), std::move(drive.serial)};
+  return {drive.type, LabelField(drive.label), std::move(drive.serial), drive.answered};
 }
 
 }  // namespace zbk

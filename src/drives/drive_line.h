@@ -44,6 +44,7 @@ struct VolumeIdentity {
   int type = kDriveNoRoot;
   std::string label_field;  // as LabelField gives it
   std::optional<std::string> serial;
+  bool answered = true;  // a drive that did not answer counts as changed
   bool operator==(const VolumeIdentity&) const = default;
 };
 // Reads the drives afresh (Refresh), then identifies the volume in drive

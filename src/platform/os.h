@@ -48,8 +48,18 @@ struct DriveInfo {
   // The volume's serial number as the system shows it ("1A2B-3C4D" on
   // Windows, the file system's UUID on Linux); none where it has none.
   std::optional<std::string> serial;
+  // False when the system did not answer in time (a drive that hangs): the
+  // fields are then as for a failing query, the type as last known.
+  bool answered = true;
 };
 
+// The window's thread never asks the system's drives itself: the program
+// puts a TimeBoundDrives in front of them, which runs Refresh and Query on
+// threads of their own. So every implementation that asks the system
+// allows, from any thread: Query of different letters at once, and Refresh
+// while a Query is still running (a drive that hangs); never two Refresh,
+// nor two Query of one letter, at once. Either call may block as long as
+// the system does.
 class Drives {
  public:
   virtual ~Drives() = default;

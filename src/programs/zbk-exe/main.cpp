@@ -3,9 +3,11 @@
 #include <windows.h>
 
 #include <exception>
+#include <memory>
 
 #include "app/main_window.h"
 #include "platform/prefetching_files.h"
+#include "platform/time_bound_drives.h"
 #include "platform/win32/win32_drives.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_hosts.h"
@@ -15,7 +17,9 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
                     int /*show*/) {
   // A drive without a medium fails quietly instead of asking for a disk.
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-  zbk::Win32Drives drives;
+  // Asked on threads of their own: a network drive that hangs never stops
+  // the window.
+  zbk::TimeBoundDrives drives(std::make_shared<zbk::Win32Drives>());
   zbk::Win32Files win32_files;
   zbk::PrefetchingFiles files(win32_files);
   zbk::Win32Hosts hosts;

@@ -1,9 +1,12 @@
 // zbk: the desktop program for Linux. The window on Qt Widgets, the drives
-// from the mount table, folders and files through POSIX, each drive's walk
-// kept on its own file system and listed a few folders ahead on worker
-// threads; catalogue files are written to and searched
-// in the folder the program is started in.
+// from the mount table (asked on threads of their own, so a drive that
+// hangs never stops the window), folders and files through POSIX, each
+// drive's walk kept on its own file system and listed a few folders ahead on
+// worker threads; catalogue files are written to and searched in the folder
+// the program is started in.
 #include <QApplication>
+
+#include <memory>
 
 #include "app/main_window.h"
 #include "platform/linux/mount_drives.h"
@@ -12,11 +15,12 @@
 #include "platform/posix/posix_hosts.h"
 #include "platform/prefetching_files.h"
 #include "platform/qt/qt_toolkit.h"
+#include "platform/time_bound_drives.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QGuiApplication::setDesktopFileName(QStringLiteral("zbk"));
-  zbk::MountDrives drives;
+  zbk::TimeBoundDrives drives(std::make_shared<zbk::MountDrives>());
   zbk::PosixFiles posix_files;
   zbk::OneFileSystemFiles one_file_system(posix_files);
   zbk::PrefetchingFiles files(one_file_system);
