@@ -149,6 +149,27 @@ class InputFile {
 
 enum class ListingDetail { kNamesAndKinds, kWithSizes };
 
+// How a command stays answerable while a call waits for the system (a drive
+// that hangs): Files that hand a call to another thread ask KeepWaiting, on
+// the command's thread, every kPatienceStep while the call has not
+// returned. False gives the call up: it goes on unseen on its thread, and
+// the caller gets what the end of a listing or of a file gives.
+class Patience {
+ public:
+  virtual ~Patience() = default;
+  virtual bool KeepWaiting() = 0;
+};
+inline constexpr int kPatienceStepMs = 100;
+
+// Threads. The window's thread makes every call. Besides, decorators call
+// on threads of their own: List and the FolderListing it gives (then used
+// on that thread alone), Open and the InputFile it gives, and Child; two
+// such threads may call at once, on different folders and files, also
+// while the window's thread makes other calls. So List, Child and Open,
+// and WorkingFolder and Create, are safe to call from several threads at
+// once; a listing or a file is used by one thread at a time, and may be
+// destroyed on another. Prefetch and SetPatience come from the window's
+// thread only.
 class Files {
  public:
   virtual ~Files() = default;
@@ -176,6 +197,10 @@ class Files {
   // will list them, before the ones named earlier; nothing forgets them
   // all. A hint only: Files that can list ahead of need do.
   virtual void Prefetch(const std::vector<NativePath>& /*folders*/) {}
+  // While set, calls that wait for the system keep `patience` informed (see
+  // Patience); nullptr: calls just wait. A hint too: Files that never wait
+  // long ignore it.
+  virtual void SetPatience(Patience* /*patience*/) {}
 };
 
 // A Files that passes every call on to another: a decorator derives from it
@@ -197,6 +222,7 @@ class FilesWrapper : public Files {
     return inner_.Open(file, shown);
   }
   void Prefetch(const std::vector<NativePath>& folders) override { inner_.Prefetch(folders); }
+  void SetPatience(Patience* patience) override { inner_.SetPatience(patience); }
 
  protected:
   Files& inner() { return inner_; }

@@ -1,16 +1,20 @@
-// A drive whose queries hang, behind the window's TimeBoundDrives: the
+// A drive that hangs. Its queries, behind the window's TimeBoundDrives: the
 // timer goes on, the drive's row shows a failing query until the drive
 // answers again, the window closes, and a catalogue run on the drive keeps
-// the earlier catalogue.
+// the earlier catalogue. Its listings and reads, behind PatientFiles: the
+// window processes its messages while a command waits, Esc stops the
+// command and closing the window closes it.
 #include <gtest/gtest.h>
 
 #include <chrono>
 
 #include "app/main_window.h"
 #include "platform/memory/memory_toolkit.h"
+#include "platform/patient_files.h"
 #include "platform/time_bound_drives.h"
 #include "real_drive.h"
 #include "support/gated_drives.h"
+#include "support/gated_files.h"
 #include "support/window_fixture.h"
 #include "text/literal.h"
 
@@ -103,6 +107,75 @@ TEST_F(HungDrive, RunKeepsTheEarlierCatalogueWhenTheDriveStopsAnswering) {
   EXPECT_EQ(toolkit_.pa().caption(), " Przerwane, zostaje poprzedni ARCHIWUM.txt."_cp);
   EXPECT_EQ(Stamp(work_ / "ARCHIWUM.txt"), earlier);
   EXPECT_EQ(window_.state().BusyFlag, 0);
+}
+
+class HungCall : public ::testing::Test {
+ protected:
+  HungCall() : disk_(tmp_.Folder("disk")), work_(tmp_.Folder("work")), cwd_(work_) {
+    tmp_.File("disk/a/x.zip", 200000);
+    tmp_.File("disk/b/y.zip", 300000);
+    WriteOldFile(work_ / "DYSK.txt", "earlier\r\n");
+    rig_.FixedDrive('C', disk_.string(), "DYSK");
+    rig_.Start();
+    // While the call waits, the status line stays as it was; at the third
+    // processing of messages the user acts.
+    rig_.toolkit().SetProcessHook([this](int) {
+      if (gated_.waiting() == 0 || statuses_.size() == 3) return;
+      statuses_.push_back(rig_.status());
+      if (statuses_.size() == 3) rig_.toolkit().Post(user_);
+    });
+  }
+
+  // Runs `command`, which must end though the call it waits for never
+  // returns.
+  void Run(const std::function<void()>& command) {
+    const auto start = Clock::now();
+    command();
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(10));
+    ASSERT_EQ(statuses_.size(), 3u);
+    for (const std::string& status : statuses_) EXPECT_EQ(status, statuses_.front());
+  }
+
+  TempFolder tmp_;
+  fs::path disk_;
+  fs::path work_;
+  ScopedWorkingFolder cwd_;
+  PosixFiles posix_;
+  GatedFiles gated_{posix_};
+  PatientFiles files_{gated_};
+  WindowRig rig_{files_};
+  std::function<void()> user_ = [this] { rig_.toolkit().PressEsc(); };
+  std::vector<std::string> statuses_;
+};
+
+TEST_F(HungCall, EscStopsARunWaitingForAListingAndTheEarlierCatalogueStays) {
+  const FileStamp earlier = Stamp(work_ / "DYSK.txt");
+  gated_.Hold((disk_ / "b").string());
+  Run([this] { rig_.Catalogue('C'); });
+  EXPECT_EQ(statuses_.front(), " Szukam plików w C:\\a\\."_cp);
+  EXPECT_EQ(rig_.status(), " Przerwane, zostaje poprzedni DYSK.txt."_cp);
+  EXPECT_EQ(Stamp(work_ / "DYSK.txt"), earlier);
+  EXPECT_EQ(rig_.busy(), 0);
+  EXPECT_TRUE(rig_.yes_enabled());
+}
+
+TEST_F(HungCall, EscStopsASearchWaitingForARead) {
+  tmp_.Write("work/A.txt", "        200.000  a\\x.zip\r\n");
+  gated_.Hold(files_.Child(".", "DYSK.txt"));
+  Run([this] { rig_.Search("zip"); });
+  EXPECT_EQ(statuses_.front(), " Przeszukuję plik DYSK.txt."_cp);
+  EXPECT_EQ(rig_.status(), " Koniec szukania."_cp);
+  EXPECT_EQ(rig_.rows(), (std::vector<std::string>{"    A.txt:         200.000  a\\x.zip",
+                                                   " Dyski:", "           A.txt"}));
+}
+
+TEST_F(HungCall, ClosingTheWindowWhileAListingWaitsClosesIt) {
+  bool closed = false;
+  rig_.toolkit().SetClosedSink([&] { closed = true; });
+  user_ = [this] { rig_.toolkit().CloseByTitleBar(); };
+  gated_.Hold((disk_ / "b").string());
+  Run([this] { rig_.Catalogue('C'); });
+  EXPECT_TRUE(closed);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "app/main_window.h"
 #include "platform/linux/mount_drives.h"
 #include "platform/linux/one_file_system.h"
+#include "platform/patient_files.h"
 #include "platform/posix/posix_files.h"
 #include "platform/posix/posix_hosts.h"
 #include "platform/prefetching_files.h"
@@ -21,9 +22,12 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QGuiApplication::setDesktopFileName(QStringLiteral("zbk"));
   zbk::TimeBoundDrives drives(std::make_shared<zbk::MountDrives>());
-  zbk::PosixFiles posix_files;
-  zbk::OneFileSystemFiles one_file_system(posix_files);
-  zbk::PrefetchingFiles files(one_file_system);
+  // Never destroyed: a listing or a read that a drive holds up may still be
+  // going on in them when the window has closed and the program ends.
+  static auto* const posix_files = new zbk::PosixFiles;
+  static auto* const one_file_system = new zbk::OneFileSystemFiles(*posix_files);
+  static auto* const prefetching = new zbk::PrefetchingFiles(*one_file_system);
+  zbk::PatientFiles files(*prefetching);
   zbk::PosixHosts hosts;
   zbk::QtToolkit toolkit;
   zbk::TFo fo(zbk::Os{drives, files, hosts}, toolkit.widgets());
