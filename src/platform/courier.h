@@ -29,6 +29,8 @@ class Courier {
   // waiting; its captures are destroyed there. A courier whose last call
   // was given up has no thread: the call is dropped here.
   void Post(std::function<void()> call);
+  // False once a call was given up (or before the first).
+  bool has_thread() const { return line_ != nullptr; }
 
  private:
   struct Line;

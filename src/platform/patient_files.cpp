@@ -1,6 +1,7 @@
 #include "platform/patient_files.h"
 
 #include <cstring>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,33 @@ namespace {
 
 // Entries taken from the inner listing at one call of the courier.
 constexpr std::size_t kBatch = 4096;
+// Idle couriers kept for the next calls, so that a listing costs no new
+// thread.
+constexpr std::size_t kIdleCouriers = 4;
+
+}  // namespace
+
+struct PatientFiles::Couriers {
+  std::mutex mutex;
+  std::vector<Courier> idle;
+
+  Courier Take() {
+    const std::lock_guard lock(mutex);
+    if (idle.empty()) return Courier();
+    Courier courier(std::move(idle.back()));
+    idle.pop_back();
+    return courier;
+  }
+  // A courier whose call was given up has no thread left: nothing to keep.
+  void Give(Courier&& courier) {
+    const std::lock_guard lock(mutex);
+    if (courier.has_thread() && idle.size() < kIdleCouriers) idle.push_back(std::move(courier));
+  }
+};
+
+namespace {
+
+using Couriers = std::shared_ptr<PatientFiles::Couriers>;
 
 // The inner listing and the batch in hand, shared with the courier.
 struct ListingState {
@@ -29,10 +57,15 @@ struct ListingState {
 
 class HandedListing : public FolderListing {
  public:
-  HandedListing(std::shared_ptr<ListingState> state, Courier courier, Patience* patience)
-      : state_(std::move(state)), courier_(std::move(courier)), patience_(patience) {}
+  HandedListing(std::shared_ptr<ListingState> state, Courier courier, Couriers couriers,
+                Patience* patience)
+      : state_(std::move(state)),
+        courier_(std::move(courier)),
+        couriers_(std::move(couriers)),
+        patience_(patience) {}
   ~HandedListing() override {
     courier_.Post([state = std::move(state_)] {});  // closed on the courier's thread
+    couriers_->Give(std::move(courier_));
   }
 
   bool Next(FolderEntry& entry) override {
@@ -53,6 +86,7 @@ class HandedListing : public FolderListing {
  private:
   std::shared_ptr<ListingState> state_;
   Courier courier_;
+  Couriers couriers_;
   Patience* patience_;
   std::size_t next_ = 0;
   bool gave_up_ = false;
@@ -67,10 +101,15 @@ struct FileState {
 
 class HandedFile : public InputFile {
  public:
-  HandedFile(std::shared_ptr<FileState> state, Courier courier, Patience* patience)
-      : state_(std::move(state)), courier_(std::move(courier)), patience_(patience) {}
+  HandedFile(std::shared_ptr<FileState> state, Courier courier, Couriers couriers,
+             Patience* patience)
+      : state_(std::move(state)),
+        courier_(std::move(courier)),
+        couriers_(std::move(couriers)),
+        patience_(patience) {}
   ~HandedFile() override {
     courier_.Post([state = std::move(state_)] {});
+    couriers_->Give(std::move(courier_));
   }
 
   std::size_t Read(char* buffer, std::size_t size) override {
@@ -99,6 +138,7 @@ class HandedFile : public InputFile {
 
   std::shared_ptr<FileState> state_;
   Courier courier_;
+  Couriers couriers_;
   Patience* patience_;
   bool gave_up_ = false;
 };
@@ -112,30 +152,38 @@ class NoFile : public InputFile {
 
 }  // namespace
 
+PatientFiles::PatientFiles(Files& inner)
+    : FilesWrapper(inner), couriers_(std::make_shared<Couriers>()) {}
+
 std::unique_ptr<FolderListing> PatientFiles::List(const NativePath& folder,
                                                   std::string_view pattern, ListingDetail detail) {
   if (patience_ == nullptr) return inner().List(folder, pattern, detail);
   auto state = std::make_shared<ListingState>();
-  Courier courier;
+  Courier courier = couriers_->Take();
   Files& files = inner();
   const auto open = [state, &files, folder, pattern = std::string(pattern), detail] {
     state->inner = files.List(folder, pattern, detail);
     if (state->inner) state->Fill();
   };
-  if (!courier.Run(open, patience_) || !state->inner) return nullptr;
-  return std::make_unique<HandedListing>(std::move(state), std::move(courier), patience_);
+  if (!courier.Run(open, patience_)) return nullptr;
+  if (!state->inner) {
+    couriers_->Give(std::move(courier));
+    return nullptr;
+  }
+  return std::make_unique<HandedListing>(std::move(state), std::move(courier), couriers_,
+                                         patience_);
 }
 
 std::unique_ptr<InputFile> PatientFiles::Open(const NativePath& file, std::string_view shown) {
   if (patience_ == nullptr) return inner().Open(file, shown);
   auto state = std::make_shared<FileState>();
-  Courier courier;
+  Courier courier = couriers_->Take();
   Files& files = inner();
   const auto open = [state, &files, file, shown = std::string(shown)] {
     state->inner = files.Open(file, shown);
   };
   if (!courier.Run(open, patience_)) return std::make_unique<NoFile>();
-  return std::make_unique<HandedFile>(std::move(state), std::move(courier), patience_);
+  return std::make_unique<HandedFile>(std::move(state), std::move(courier), couriers_, patience_);
 }
 
 }  // namespace zbk

@@ -10,13 +10,17 @@
 // the process, or at least until they return.
 #pragma once
 
+#include <memory>
+
 #include "platform/os.h"
 
 namespace zbk {
 
 class PatientFiles : public FilesWrapper {
  public:
-  using FilesWrapper::FilesWrapper;
+  struct Couriers;
+
+  explicit PatientFiles(Files& inner);
 
   // Kept here, not passed on: the inner Files are only ever called on
   // other threads while it is set.
@@ -27,6 +31,7 @@ class PatientFiles : public FilesWrapper {
 
  private:
   Patience* patience_ = nullptr;
+  std::shared_ptr<Couriers> couriers_;
 };
 
 }  // namespace zbk
