@@ -1,6 +1,7 @@
 #include "catalogue/folder_walk.h"
 
 #include "catalogue/catalogue_line.h"
+#include "catalogue/entry_pause.h"
 #include "text/literal.h"
 #include "text/upper.h"
 
@@ -57,16 +58,19 @@ void FolderWalk(CatalogueRunContext& run, const ShortText& path, const NativePat
 
   // One listing: the sub-folders and the files with their sizes.
   entries.Clear();
+  EntryPause pause(state);
+  const auto pause_between = [&pause] { return pause.Pause(); };
   {
     const auto listing = files.List(native, "*.*", ListingDetail::kWithSizes);
     if (!listing) return;
     while (listing->Next(run.entry)) {
       if (KeptFolder(run.entry) || KeptFile(run.entry)) entries.Put(run.entry);
+      if (!pause.Step()) return;
     }
   }
 
   // Sub-folders, named to the files first: they may be listed ahead.
-  entries.InNameOrder(EntryKind::kFolder, level.order);
+  if (!entries.InNameOrder(EntryKind::kFolder, level.order, pause_between)) return;
   level.folders.clear();
   for (const std::uint32_t i : level.order) {
     level.folders.push_back(files.Child(native, NativePath(entries.native(i))));
@@ -87,8 +91,9 @@ void FolderWalk(CatalogueRunContext& run, const ShortText& path, const NativePat
   tally.Merge(level.child_tally);
 
   ListBox& results = state.w.L;
-  entries.InNameOrder(EntryKind::kFile, level.order);
+  if (!entries.InNameOrder(EntryKind::kFile, level.order, pause_between)) return;
   for (const std::uint32_t i : level.order) {
+    if (!pause.Step()) return;
     if (entries.file_size(i) < kSmallestListed) continue;
     run.line.clear();
     AppendCatalogueLine(entries.file_size(i), path, entries.name(i), run.line);
