@@ -1,6 +1,7 @@
 #include "platform/prefetching_files.h"
 
 #include <algorithm>
+#include <string>
 
 namespace zbk {
 namespace {
@@ -9,6 +10,17 @@ namespace {
 bool IsWalkListing(std::string_view pattern, ListingDetail detail) {
   return pattern == "*.*" && detail == ListingDetail::kWithSizes;
 }
+
+// What a name takes on the heap beside its entry, near enough: nothing
+// while it fits in the string itself.
+std::size_t NameBytes(const std::string& name) {
+  constexpr std::size_t kInPlace = 15;
+  constexpr std::size_t kAllocation = 16;  // the allocator's own share
+  return name.size() <= kInPlace ? 0 : name.size() + 1 + kAllocation;
+}
+
+// Entries a worker lists between two looks at the bound.
+constexpr std::size_t kCountEvery = 1024;
 
 class ReadyListing : public FolderListing {
  public:
@@ -27,15 +39,22 @@ class ReadyListing : public FolderListing {
 }  // namespace
 
 struct PrefetchingFiles::Job {
-  enum class State { kWaiting, kListing, kDone };
+  enum class State {
+    kWaiting,  // for a worker
+    kListing,  // a worker has it in hand
+    kDone,     // its listing is ready
+    kLeft,     // too large to hold ahead, or forgotten: the walk lists it
+  };
   NativePath folder;
   State state = State::kWaiting;
-  bool listed = false;  // the folder could be listed
+  bool listed = false;    // the folder could be listed
+  bool wanted = false;    // the walk waits for it: no longer ahead
+  std::size_t bytes = 0;  // counted in held_
   std::vector<FolderEntry> entries;
 };
 
-PrefetchingFiles::PrefetchingFiles(Files& inner, int workers, std::size_t ahead)
-    : FilesWrapper(inner), ahead_(ahead) {
+PrefetchingFiles::PrefetchingFiles(Files& inner, int workers, std::size_t held_bytes)
+    : FilesWrapper(inner), held_bytes_(held_bytes) {
   for (int i = 0; i < workers; ++i) workers_.emplace_back([this] { Work(); });
 }
 
@@ -48,11 +67,25 @@ PrefetchingFiles::~PrefetchingFiles() {
   for (std::thread& worker : workers_) worker.join();
 }
 
+std::size_t PrefetchingFiles::peak_held() const {
+  const std::lock_guard lock(mutex_);
+  return peak_;
+}
+
+void PrefetchingFiles::Drop(Job& job) {
+  held_ -= job.bytes;
+  job.bytes = 0;
+  job.entries = {};
+  job.state = Job::State::kLeft;
+}
+
 void PrefetchingFiles::Prefetch(const std::vector<NativePath>& folders) {
   {
     const std::lock_guard lock(mutex_);
     if (folders.empty()) {
-      queue_.clear();  // jobs being listed finish unseen
+      for (const auto& job : queue_) Drop(*job);  // jobs being listed finish unseen
+      queue_.clear();
+      done_.notify_all();
       return;
     }
     std::vector<std::shared_ptr<Job>> jobs;
@@ -77,23 +110,26 @@ std::unique_ptr<FolderListing> PrefetchingFiles::List(const NativePath& folder,
     if (it != queue_.end()) {
       job = *it;
       queue_.erase(it);
-      if (job->state == Job::State::kWaiting) {
-        job.reset();  // nobody started it: listed here
-      } else {
-        done_.wait(lock, [&] { return job->state == Job::State::kDone; });
+      held_ -= job->bytes;
+      job->bytes = 0;
+      job->wanted = true;
+      done_.wait(lock, [&] { return job->state != Job::State::kListing; });
+      if (job->state != Job::State::kDone) {
+        job->state = Job::State::kLeft;
+        job.reset();  // nobody listed it: listed here
       }
     }
   }
-  work_.notify_all();  // a place ahead is free
+  work_.notify_all();  // there may be room ahead again
   if (!job) return inner().List(folder, pattern, detail);
   if (!job->listed) return nullptr;
   return std::make_unique<ReadyListing>(std::move(job->entries));
 }
 
 std::shared_ptr<PrefetchingFiles::Job> PrefetchingFiles::NextJob() {
-  const std::size_t near = std::min(ahead_, queue_.size());
-  for (std::size_t i = 0; i < near; ++i) {
-    if (queue_[i]->state == Job::State::kWaiting) return queue_[i];
+  if (held_ >= held_bytes_) return nullptr;
+  for (const auto& job : queue_) {
+    if (job->state == Job::State::kWaiting) return job;
   }
   return nullptr;
 }
@@ -108,12 +144,31 @@ void PrefetchingFiles::Work() {
       job->state = Job::State::kListing;
     }
     std::vector<FolderEntry> entries;
+    std::size_t names = 0;  // bytes the names take beside the entries
     bool listed = false;
+    bool dropped = false;
+    // Counts what the entries take now; false when the job must go.
+    const auto count = [&] {
+      const std::lock_guard lock(mutex_);
+      if (job->state != Job::State::kListing) return false;
+      if (job->wanted) return true;
+      const std::size_t now = entries.capacity() * sizeof(FolderEntry) + names;
+      if (held_ - job->bytes + now > held_bytes_) return false;
+      held_ += now - job->bytes;
+      job->bytes = now;
+      peak_ = std::max(peak_, held_);
+      return true;
+    };
     try {
       if (const auto listing = inner().List(job->folder, "*.*", ListingDetail::kWithSizes)) {
         listed = true;
         FolderEntry entry;
-        while (listing->Next(entry)) entries.push_back(entry);
+        while (!dropped && listing->Next(entry)) {
+          names += NameBytes(entry.name) + NameBytes(entry.native);
+          entries.push_back(entry);
+          if (entries.size() % kCountEvery == 0) dropped = !count();
+        }
+        if (!dropped) dropped = !count();
       }
     } catch (...) {
       listed = false;  // a folder that cannot be listed
@@ -121,11 +176,16 @@ void PrefetchingFiles::Work() {
     }
     {
       const std::lock_guard lock(mutex_);
-      job->listed = listed;
-      job->entries = std::move(entries);
-      job->state = Job::State::kDone;
+      if (dropped || job->state != Job::State::kListing) {
+        Drop(*job);
+      } else {
+        job->listed = listed;
+        job->entries = std::move(entries);
+        job->state = Job::State::kDone;
+      }
     }
     done_.notify_all();
+    work_.notify_all();
   }
 }
 
