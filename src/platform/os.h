@@ -161,15 +161,14 @@ class Patience {
 };
 inline constexpr int kPatienceStepMs = 100;
 
-// Threads. The window's thread makes every call. Besides, decorators call
-// on threads of their own: List and the FolderListing it gives (then used
-// on that thread alone), Open and the InputFile it gives, and Child; two
-// such threads may call at once, on different folders and files, also
-// while the window's thread makes other calls. So List, Child and Open,
-// and WorkingFolder and Create, are safe to call from several threads at
-// once; a listing or a file is used by one thread at a time, and may be
-// destroyed on another. Prefetch and SetPatience come from the window's
-// thread only.
+// Threads. The window's thread makes every call, and decorators make some
+// on threads of their own (the listings ahead of the walk, the couriers of
+// PatientFiles): List and the FolderListing it gives, Open and the
+// InputFile it gives, and Child. So every Files allows List, Child and Open
+// from several threads at once, on any folders and files; a listing or a
+// file is used by one thread at a time, though not always the one that
+// opened it, and may be destroyed on yet another. WorkingFolder, Create,
+// Prefetch and SetPatience come from the window's thread only.
 class Files {
  public:
   virtual ~Files() = default;
