@@ -1,6 +1,7 @@
 // A folder of hundreds of thousands of files: while it is listed, sorted
-// and written, the window processes its messages every 65,536 entries, the
-// status line left as it is, and Esc stops the run there.
+// and written, the window processes its messages at least every 65,536
+// entries (and every 100 ms), the status line left as it is, and Esc stops
+// the run there.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -76,11 +77,11 @@ TEST_F(HugeFolder, MessagesAreProcessedWhileItIsListedSortedAndWritten) {
   rig_.Catalogue('C');
   EXPECT_EQ(rig_.status(),
             " Koniec C:, ew. podziękowania proszę wysyłać dobrym słowem do autorów Zbiorka."_cp);
-  // Its own message and 4 while listed.
-  EXPECT_EQ(WhileListed(), 1 + 4);
+  // Its own message and 4 while listed (more on a slow machine).
+  EXPECT_GE(WhileListed(), 1 + 4);
   // Its own message; the files sorted in 5 pieces and 3 merges, and 4 while
   // the lines are written.
-  EXPECT_EQ(std::count(statuses_.begin(), statuses_.end(), " Szukam plików w C:\\."_cp),
+  EXPECT_GE(std::count(statuses_.begin(), statuses_.end(), " Szukam plików w C:\\."_cp),
             1 + 5 + 3 + 4);
   EXPECT_EQ(rig_.rows().size(), kFiles);
   EXPECT_EQ(rig_.rows().front(), "        100.000  plik1.zip");
