@@ -24,12 +24,15 @@ bool KeptFile(const FolderEntry& entry) {
   return entry.file() && !Hidden(entry.name);
 }
 
-// Counts the folder's own files with unusual extensions.
-void TallyFiles(const EntryTable& entries, std::uint32_t& count, ExtensionTally& tally) {
+// Counts the folder's own files with unusual extensions; false when the
+// command was stopped meanwhile.
+bool TallyFiles(const EntryTable& entries, EntryPause& pause, std::uint32_t& count,
+                ExtensionTally& tally) {
   count = 0;
   tally.Clear();
   std::string extension;
   for (std::size_t i = 0; i < entries.size(); ++i) {
+    if (!pause.Step()) return false;
     if (entries.kind(i) != EntryKind::kFile) continue;
     extension.assign(ExtensionOf(entries.upper_name(i)));
     if (!extension.empty() && IsUnusual(extension)) {
@@ -37,6 +40,7 @@ void TallyFiles(const EntryTable& entries, std::uint32_t& count, ExtensionTally&
       tally.Add(extension, 1);
     }
   }
+  return true;
 }
 
 }  // namespace
@@ -86,7 +90,7 @@ void FolderWalk(CatalogueRunContext& run, const ShortText& path, const NativePat
   // Own files.
   state.ShowStatus(Join("Szukam plików w "_cp, path));
   if (!state.Busy()) return;
-  TallyFiles(entries, level.child_count, level.child_tally);
+  if (!TallyFiles(entries, pause, level.child_count, level.child_tally)) return;
   count += level.child_count;
   tally.Merge(level.child_tally);
 

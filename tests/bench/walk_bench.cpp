@@ -3,7 +3,8 @@
 // its messages (how long Esc may wait to be heard), the run's time and the
 // process's peak memory. With --no-prefetch the folders are listed only
 // when the walk reaches them. Written against the program's interfaces
-// only, so that it builds against earlier versions too.
+// only, so that it builds against earlier versions too; where there are
+// PatientFiles, its Files are those of the desktop program.
 #include <sys/resource.h>
 
 #include <chrono>
@@ -17,6 +18,10 @@
 #include "platform/memory/memory_toolkit.h"
 #include "platform/posix/posix_files.h"
 #include "platform/prefetching_files.h"
+#if __has_include("platform/patient_files.h")
+#include "platform/patient_files.h"
+#define ZBK_PATIENT_FILES 1
+#endif
 
 namespace {
 
@@ -47,6 +52,10 @@ int main(int argc, char** argv) {
     prefetching = std::make_unique<zbk::PrefetchingFiles>(posix);
     files = prefetching.get();
   }
+#ifdef ZBK_PATIENT_FILES
+  zbk::PatientFiles patient(*files);
+  files = &patient;
+#endif
   zbk::DriveTable drives;
   zbk::DriveInfo drive;
   drive.type = zbk::kDriveFixed;
@@ -77,9 +86,10 @@ int main(int argc, char** argv) {
 
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
-  std::printf("%s: longest time without processing messages %.0f ms; run %.0f ms; peak memory %.0f MB\n",
-              prefetch ? "prefetch" : "no prefetch", Ms(longest), Ms(end - start),
-              static_cast<double>(usage.ru_maxrss) / 1024.0);
+  std::printf(
+      "%s: longest time without processing messages %.0f ms; run %.0f ms; peak memory %.0f MB\n",
+      prefetch ? "prefetch" : "no prefetch", Ms(longest), Ms(end - start),
+      static_cast<double>(usage.ru_maxrss) / 1024.0);
   std::printf("status:%s\n", toolkit.pa().caption().c_str());
   return 0;
 }
