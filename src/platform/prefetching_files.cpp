@@ -48,7 +48,6 @@ struct PrefetchingFiles::Job {
   NativePath folder;
   State state = State::kWaiting;
   bool listed = false;    // the folder could be listed
-  bool wanted = false;    // the walk waits for it: no longer ahead
   std::size_t bytes = 0;  // counted in held_
   std::vector<FolderEntry> entries;
 };
@@ -110,10 +109,11 @@ std::unique_ptr<FolderListing> PrefetchingFiles::List(const NativePath& folder,
     if (it != queue_.end()) {
       job = *it;
       queue_.erase(it);
+      // Still counted while a worker lists it: a folder that turns out too
+      // large to hold ahead is dropped, and listed here.
+      done_.wait(lock, [&] { return job->state != Job::State::kListing; });
       held_ -= job->bytes;
       job->bytes = 0;
-      job->wanted = true;
-      done_.wait(lock, [&] { return job->state != Job::State::kListing; });
       if (job->state != Job::State::kDone) {
         job->state = Job::State::kLeft;
         job.reset();  // nobody listed it: listed here
@@ -151,7 +151,6 @@ void PrefetchingFiles::Work() {
     const auto count = [&] {
       const std::lock_guard lock(mutex_);
       if (job->state != Job::State::kListing) return false;
-      if (job->wanted) return true;
       const std::size_t now = entries.capacity() * sizeof(FolderEntry) + names;
       if (held_ - job->bytes + now > held_bytes_) return false;
       held_ += now - job->bytes;
