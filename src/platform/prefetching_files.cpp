@@ -1,6 +1,7 @@
 #include "platform/prefetching_files.h"
 
 #include <algorithm>
+#include <deque>
 #include <string>
 
 namespace zbk {
@@ -22,17 +23,25 @@ std::size_t NameBytes(const std::string& name) {
 // Entries a worker lists between two looks at the bound.
 constexpr std::size_t kCountEvery = 1024;
 
+// Entries in pieces of kCountEvery: each piece goes as soon as the walk has
+// taken it, so a listing taken from ahead is not held twice.
+using Pieces = std::deque<std::vector<FolderEntry>>;
+
 class ReadyListing : public FolderListing {
  public:
-  explicit ReadyListing(std::vector<FolderEntry> entries) : entries_(std::move(entries)) {}
+  explicit ReadyListing(Pieces pieces) : pieces_(std::move(pieces)) {}
   bool Next(FolderEntry& entry) override {
-    if (next_ == entries_.size()) return false;
-    std::swap(entry, entries_[next_++]);
+    while (!pieces_.empty() && next_ == pieces_.front().size()) {
+      pieces_.pop_front();
+      next_ = 0;
+    }
+    if (pieces_.empty()) return false;
+    std::swap(entry, pieces_.front()[next_++]);
     return true;
   }
 
  private:
-  std::vector<FolderEntry> entries_;
+  Pieces pieces_;
   std::size_t next_ = 0;
 };
 
@@ -49,7 +58,7 @@ struct PrefetchingFiles::Job {
   State state = State::kWaiting;
   bool listed = false;    // the folder could be listed
   std::size_t bytes = 0;  // counted in held_
-  std::vector<FolderEntry> entries;
+  Pieces entries;
 };
 
 PrefetchingFiles::PrefetchingFiles(Files& inner, int workers, std::size_t held_bytes)
@@ -143,31 +152,39 @@ void PrefetchingFiles::Work() {
       if (stopping_) return;
       job->state = Job::State::kListing;
     }
-    std::vector<FolderEntry> entries;
-    std::size_t names = 0;  // bytes the names take beside the entries
+    Pieces entries;
+    std::vector<FolderEntry> piece;
     bool listed = false;
     bool dropped = false;
-    // Counts what the entries take now; false when the job must go.
-    const auto count = [&] {
+    // Counts a piece in; false when the job must go.
+    const auto count = [&](std::size_t bytes) {
       const std::lock_guard lock(mutex_);
-      if (job->state != Job::State::kListing) return false;
-      const std::size_t now = entries.capacity() * sizeof(FolderEntry) + names;
-      if (held_ - job->bytes + now > held_bytes_) return false;
-      held_ += now - job->bytes;
-      job->bytes = now;
+      if (job->state != Job::State::kListing || held_ + bytes > held_bytes_) return false;
+      held_ += bytes;
+      job->bytes += bytes;
       peak_ = std::max(peak_, held_);
       return true;
+    };
+    const auto add_piece = [&](std::size_t& names) {
+      const std::size_t bytes = piece.capacity() * sizeof(FolderEntry) + names;
+      entries.push_back(std::move(piece));
+      piece = {};
+      names = 0;
+      return count(bytes);
     };
     try {
       if (const auto listing = inner().List(job->folder, "*.*", ListingDetail::kWithSizes)) {
         listed = true;
         FolderEntry entry;
+        std::size_t names = 0;  // bytes the piece's names take beside it
         while (!dropped && listing->Next(entry)) {
           names += NameBytes(entry.name) + NameBytes(entry.native);
-          entries.push_back(entry);
-          if (entries.size() % kCountEvery == 0) dropped = !count();
+          piece.push_back(entry);
+          if (piece.size() == kCountEvery) {
+            dropped = !add_piece(names);
+          }
         }
-        if (!dropped) dropped = !count();
+        if (!dropped && !piece.empty()) dropped = !add_piece(names);
       }
     } catch (...) {
       listed = false;  // a folder that cannot be listed
