@@ -7,7 +7,7 @@
 // shared among the processor's cores.
 //
 // What is bounded: the listings read ahead and not yet taken hold at most
-// `held_bytes` together (16 MiB unless told), counted as the room of the
+// `held_bytes` together (8 MiB unless told), counted as the room of the
 // entries and of their names (a worker's latest 1,024 entries are counted
 // when it has read them). A worker starts no listing while they hold that much,
 // and a listing that would take them past it is dropped and left to the
@@ -27,7 +27,7 @@
 
 namespace zbk {
 
-inline constexpr std::size_t kPrefetchBytes = std::size_t{16} << 20;
+inline constexpr std::size_t kPrefetchBytes = std::size_t{8} << 20;
 
 class PrefetchingFiles : public FilesWrapper {
  public:
