@@ -37,8 +37,9 @@ ensure_packages() {
 # from its drawing), and with the tests.
 BUILD_PACKAGES=(cmake make g++ librsvg2-bin)
 CORE_PACKAGES=("${BUILD_PACKAGES[@]}" libgtest-dev)
-# The tests' file system that fails on purpose (FUSE): its library to
-# build it, fusermount3 to unmount it.
+# The tests' own FUSE file systems, one that fails on purpose and one that
+# stops answering: libfuse3 to build them (pkg-config finds it), fusermount3
+# to unmount them.
 FAILING_FS_PACKAGES=(pkg-config libfuse3-dev fuse3)
 
 # What the desktop program needs to build and to show its window: Qt 6

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/command_patience.h"
 #include "app/help_text.h"
 #include "app/host_caption.h"
 #include "app/layout.h"
@@ -70,6 +71,7 @@ void TFo::YClick() {
     ~Running() { flag_ = false; }
     bool& flag_;
   } running(command_running_);
+  CommandPatience patience(state_);
   switch (state_.command) {
     case Command::kCatalogue:
       CatalogueRun(state_);

@@ -55,7 +55,7 @@ void CatalogueRun(WindowState& state) {
   // The row may be up to a refresh old: another medium may be in by now.
   Drives& drives = state.os.drives;
   const VolumeIdentity volume = IdentifyVolume(drives, *letter);
-  if (!RowShowsLabel(row, volume.label_field)) {
+  if (!volume.answered || !RowShowsLabel(row, volume.label_field)) {
     state.ShowStatus("Dysk się zmienił, wybierz go jeszcze raz"_cp);
     return;
   }

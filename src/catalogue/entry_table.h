@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,7 +33,11 @@ class EntryTable {
   }
 
   // The positions of the entries of `kind` in name order, into `order`.
-  void InNameOrder(EntryKind kind, std::vector<std::uint32_t>& order) const;
+  // Sorts kPauseEntries entries at a time and merges them, calling
+  // `between` after each piece and each merge pass; false (and `order`
+  // unfinished) as soon as `between` is.
+  bool InNameOrder(EntryKind kind, std::vector<std::uint32_t>& order,
+                   const std::function<bool()>& between = {}) const;
 
  private:
   struct Entry {

@@ -1,6 +1,7 @@
 #include "catalogue/folder_walk.h"
 
 #include "catalogue/catalogue_line.h"
+#include "catalogue/entry_pause.h"
 #include "text/literal.h"
 #include "text/upper.h"
 
@@ -23,12 +24,15 @@ bool KeptFile(const FolderEntry& entry) {
   return entry.file() && !Hidden(entry.name);
 }
 
-// Counts the folder's own files with unusual extensions.
-void TallyFiles(const EntryTable& entries, std::uint32_t& count, ExtensionTally& tally) {
+// Counts the folder's own files with unusual extensions; false when the
+// command was stopped meanwhile.
+bool TallyFiles(const EntryTable& entries, EntryPause& pause, std::uint32_t& count,
+                ExtensionTally& tally) {
   count = 0;
   tally.Clear();
   std::string extension;
   for (std::size_t i = 0; i < entries.size(); ++i) {
+    if (!pause.Step()) return false;
     if (entries.kind(i) != EntryKind::kFile) continue;
     extension.assign(ExtensionOf(entries.upper_name(i)));
     if (!extension.empty() && IsUnusual(extension)) {
@@ -36,6 +40,7 @@ void TallyFiles(const EntryTable& entries, std::uint32_t& count, ExtensionTally&
       tally.Add(extension, 1);
     }
   }
+  return true;
 }
 
 }  // namespace
@@ -57,11 +62,14 @@ void FolderWalk(CatalogueRunContext& run, const ShortText& path, const NativePat
 
   // One listing: the sub-folders and the files with their sizes.
   entries.Clear();
+  EntryPause pause(state);
+  const auto pause_between = [&pause] { return pause.Pause(); };
   try {
     const auto listing = files.List(native, "*.*", ListingDetail::kWithSizes);
     if (!listing) return;
     while (listing->Next(run.entry)) {
       if (KeptFolder(run.entry) || KeptFile(run.entry)) entries.Put(run.entry);
+      if (!pause.Step()) return;
     }
   } catch (const ListingFailed&) {
     // Files that are there go unseen: the run is incomplete. The walk goes
@@ -72,7 +80,7 @@ void FolderWalk(CatalogueRunContext& run, const ShortText& path, const NativePat
 
   // Sub-folders, named to the files first: they may be listed ahead, and
   // are opened relative to this folder, held open meanwhile.
-  entries.InNameOrder(EntryKind::kFolder, level.order);
+  if (!entries.InNameOrder(EntryKind::kFolder, level.order, pause_between)) return;
   level.folders.clear();
   for (const std::uint32_t i : level.order) {
     level.folders.push_back(files.Child(native, NativePath(entries.native(i))));
@@ -89,13 +97,14 @@ void FolderWalk(CatalogueRunContext& run, const ShortText& path, const NativePat
   // Own files.
   state.ShowStatus(Join("Szukam plików w "_cp, path));
   if (!state.Busy()) return;
-  TallyFiles(entries, level.child_count, level.child_tally);
+  if (!TallyFiles(entries, pause, level.child_count, level.child_tally)) return;
   count += level.child_count;
   tally.Merge(level.child_tally);
 
   ListBox& results = state.w.L;
-  entries.InNameOrder(EntryKind::kFile, level.order);
+  if (!entries.InNameOrder(EntryKind::kFile, level.order, pause_between)) return;
   for (const std::uint32_t i : level.order) {
+    if (!pause.Step()) return;
     if (entries.file_size(i) < kSmallestListed) continue;
     run.line.clear();
     AppendCatalogueLine(entries.file_size(i), path, entries.name(i), run.line);

@@ -88,7 +88,8 @@ bool RowShowsLabel(std::string_view row, std::string_view label_field) {
 }
 
 VolumeIdentity IdentityOf(DriveInfo drive) {
-  return {drive.type, LabelField(drive.label), drive.label_exact, std::move(drive.serial)};
+  return {drive.type, LabelField(drive.label), drive.label_exact, std::move(drive.serial),
+          drive.answered};
 }
 
 VolumeIdentity IdentifyVolume(Drives& drives, char letter) {

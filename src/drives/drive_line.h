@@ -47,6 +47,7 @@ struct VolumeIdentity {
   std::string label_field;  // as LabelField gives it
   bool label_exact = true;  // as DriveInfo has it
   std::optional<std::string> serial;
+  bool answered = true;  // a drive that did not answer counts as changed
   bool operator==(const VolumeIdentity&) const = default;
 };
 VolumeIdentity IdentityOf(DriveInfo drive);

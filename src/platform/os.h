@@ -51,8 +51,18 @@ struct DriveInfo {
   // False when the label holds characters Windows-1250 lacks (shown as
   // '?'), so that it cannot name the volume's catalogue.
   bool label_exact = true;
+  // False when the system did not answer in time (a drive that hangs): the
+  // fields are then as for a failing query, the type as last known.
+  bool answered = true;
 };
 
+// The window's thread never asks the system's drives itself: the program
+// puts a TimeBoundDrives in front of them, which runs Refresh and Query on
+// threads of their own. So every implementation that asks the system
+// allows, from any thread: Query of different letters at once, and Refresh
+// while a Query is still running (a drive that hangs); never two Refresh,
+// nor two Query of one letter, at once. Either call may block as long as
+// the system does.
 class Drives {
  public:
   virtual ~Drives() = default;
@@ -152,6 +162,26 @@ class InputFile {
 
 enum class ListingDetail { kNamesAndKinds, kWithSizes };
 
+// How a command stays answerable while a call waits for the system (a drive
+// that hangs): Files that hand a call to another thread ask KeepWaiting, on
+// the command's thread, every kPatienceStep while the call has not
+// returned. False gives the call up: it goes on unseen on its thread, and
+// the caller gets what the end of a listing or of a file gives.
+class Patience {
+ public:
+  virtual ~Patience() = default;
+  virtual bool KeepWaiting() = 0;
+};
+inline constexpr int kPatienceStepMs = 100;
+
+// Threads. The window's thread makes every call, and decorators make some
+// on threads of their own (the listings ahead of the walk, the couriers of
+// PatientFiles): List and the FolderListing it gives, Open and the
+// InputFile it gives, and Child. So every Files allows List, Child and Open
+// from several threads at once, on any folders and files; a listing or a
+// file is used by one thread at a time, though not always the one that
+// opened it, and may be destroyed on yet another. WorkingFolder, Create,
+// Prefetch and SetPatience come from the window's thread only.
 class Files {
  public:
   virtual ~Files() = default;
@@ -186,6 +216,10 @@ class Files {
   // long for the system, and no link below it is followed. nullptr where
   // the system needs no such thing, or the folder cannot be opened.
   virtual std::shared_ptr<void> Hold(const NativePath& /*folder*/) { return nullptr; }
+  // While set, calls that wait for the system keep `patience` informed (see
+  // Patience); nullptr: calls just wait. A hint too: Files that never wait
+  // long ignore it.
+  virtual void SetPatience(Patience* /*patience*/) {}
 };
 
 // A Files that passes every call on to another: a decorator derives from it
@@ -208,6 +242,7 @@ class FilesWrapper : public Files {
   }
   void Prefetch(const std::vector<NativePath>& folders) override { inner_.Prefetch(folders); }
   std::shared_ptr<void> Hold(const NativePath& folder) override { return inner_.Hold(folder); }
+  void SetPatience(Patience* patience) override { inner_.SetPatience(patience); }
 
  protected:
   Files& inner() { return inner_; }

@@ -1,7 +1,9 @@
 #include "platform/prefetching_files.h"
 
 #include <algorithm>
+#include <deque>
 #include <exception>
+#include <string>
 
 namespace zbk {
 namespace {
@@ -11,33 +13,58 @@ bool IsWalkListing(std::string_view pattern, ListingDetail detail) {
   return pattern == "*.*" && detail == ListingDetail::kWithSizes;
 }
 
+// What a name takes on the heap beside its entry, near enough: nothing
+// while it fits in the string itself.
+std::size_t NameBytes(const std::string& name) {
+  constexpr std::size_t kInPlace = 15;
+  constexpr std::size_t kAllocation = 16;  // the allocator's own share
+  return name.size() <= kInPlace ? 0 : name.size() + 1 + kAllocation;
+}
+
+// Entries a worker lists between two looks at the bound.
+constexpr std::size_t kCountEvery = 1024;
+
+// Entries in pieces of kCountEvery: each piece goes as soon as the walk has
+// taken it, so a listing taken from ahead is not held twice.
+using Pieces = std::deque<std::vector<FolderEntry>>;
+
 class ReadyListing : public FolderListing {
  public:
-  explicit ReadyListing(std::vector<FolderEntry> entries) : entries_(std::move(entries)) {}
+  explicit ReadyListing(Pieces pieces) : pieces_(std::move(pieces)) {}
   bool Next(FolderEntry& entry) override {
-    if (next_ == entries_.size()) return false;
-    std::swap(entry, entries_[next_++]);
+    while (!pieces_.empty() && next_ == pieces_.front().size()) {
+      pieces_.pop_front();
+      next_ = 0;
+    }
+    if (pieces_.empty()) return false;
+    std::swap(entry, pieces_.front()[next_++]);
     return true;
   }
 
  private:
-  std::vector<FolderEntry> entries_;
+  Pieces pieces_;
   std::size_t next_ = 0;
 };
 
 }  // namespace
 
 struct PrefetchingFiles::Job {
-  enum class State { kWaiting, kListing, kDone };
+  enum class State {
+    kWaiting,  // for a worker
+    kListing,  // a worker has it in hand
+    kDone,     // its listing is ready
+    kLeft,     // too large to hold ahead, or forgotten: the walk lists it
+  };
   NativePath folder;
   State state = State::kWaiting;
-  bool listed = false;  // the folder could be listed
-  std::vector<FolderEntry> entries;
+  bool listed = false;    // the folder could be listed
+  std::size_t bytes = 0;  // counted in held_
+  Pieces entries;
   std::exception_ptr failure;  // what listing it threw
 };
 
-PrefetchingFiles::PrefetchingFiles(Files& inner, int workers, std::size_t ahead)
-    : FilesWrapper(inner), ahead_(ahead) {
+PrefetchingFiles::PrefetchingFiles(Files& inner, int workers, std::size_t held_bytes)
+    : FilesWrapper(inner), held_bytes_(held_bytes) {
   for (int i = 0; i < workers; ++i) workers_.emplace_back([this] { Work(); });
 }
 
@@ -50,11 +77,25 @@ PrefetchingFiles::~PrefetchingFiles() {
   for (std::thread& worker : workers_) worker.join();
 }
 
+std::size_t PrefetchingFiles::peak_held() const {
+  const std::lock_guard lock(mutex_);
+  return peak_;
+}
+
+void PrefetchingFiles::Drop(Job& job) {
+  held_ -= job.bytes;
+  job.bytes = 0;
+  job.entries = {};
+  job.state = Job::State::kLeft;
+}
+
 void PrefetchingFiles::Prefetch(const std::vector<NativePath>& folders) {
   {
     const std::lock_guard lock(mutex_);
     if (folders.empty()) {
-      queue_.clear();  // jobs being listed finish unseen
+      for (const auto& job : queue_) Drop(*job);  // jobs being listed finish unseen
+      queue_.clear();
+      done_.notify_all();
       return;
     }
     std::vector<std::shared_ptr<Job>> jobs;
@@ -79,14 +120,18 @@ std::unique_ptr<FolderListing> PrefetchingFiles::List(const NativePath& folder,
     if (it != queue_.end()) {
       job = *it;
       queue_.erase(it);
-      if (job->state == Job::State::kWaiting) {
-        job.reset();  // nobody started it: listed here
-      } else {
-        done_.wait(lock, [&] { return job->state == Job::State::kDone; });
+      // Still counted while a worker lists it: a folder that turns out too
+      // large to hold ahead is dropped, and listed here.
+      done_.wait(lock, [&] { return job->state != Job::State::kListing; });
+      held_ -= job->bytes;
+      job->bytes = 0;
+      if (job->state != Job::State::kDone) {
+        job->state = Job::State::kLeft;
+        job.reset();  // nobody listed it: listed here
       }
     }
   }
-  work_.notify_all();  // a place ahead is free
+  work_.notify_all();  // there may be room ahead again
   if (!job) return inner().List(folder, pattern, detail);
   if (job->failure) std::rethrow_exception(job->failure);
   if (!job->listed) return nullptr;
@@ -94,9 +139,9 @@ std::unique_ptr<FolderListing> PrefetchingFiles::List(const NativePath& folder,
 }
 
 std::shared_ptr<PrefetchingFiles::Job> PrefetchingFiles::NextJob() {
-  const std::size_t near = std::min(ahead_, queue_.size());
-  for (std::size_t i = 0; i < near; ++i) {
-    if (queue_[i]->state == Job::State::kWaiting) return queue_[i];
+  if (held_ >= held_bytes_) return nullptr;
+  for (const auto& job : queue_) {
+    if (job->state == Job::State::kWaiting) return job;
   }
   return nullptr;
 }
@@ -110,14 +155,40 @@ void PrefetchingFiles::Work() {
       if (stopping_) return;
       job->state = Job::State::kListing;
     }
-    std::vector<FolderEntry> entries;
+    Pieces entries;
+    std::vector<FolderEntry> piece;
     bool listed = false;
     std::exception_ptr failure;
+    bool dropped = false;
+    // Counts a piece in; false when the job must go.
+    const auto count = [&](std::size_t bytes) {
+      const std::lock_guard lock(mutex_);
+      if (job->state != Job::State::kListing || held_ + bytes > held_bytes_) return false;
+      held_ += bytes;
+      job->bytes += bytes;
+      peak_ = std::max(peak_, held_);
+      return true;
+    };
+    const auto add_piece = [&](std::size_t& names) {
+      const std::size_t bytes = piece.capacity() * sizeof(FolderEntry) + names;
+      entries.push_back(std::move(piece));
+      piece = {};
+      names = 0;
+      return count(bytes);
+    };
     try {
       if (const auto listing = inner().List(job->folder, "*.*", ListingDetail::kWithSizes)) {
         listed = true;
         FolderEntry entry;
-        while (listing->Next(entry)) entries.push_back(entry);
+        std::size_t names = 0;  // bytes the piece's names take beside it
+        while (!dropped && listing->Next(entry)) {
+          names += NameBytes(entry.name) + NameBytes(entry.native);
+          piece.push_back(entry);
+          if (piece.size() == kCountEvery) {
+            dropped = !add_piece(names);
+          }
+        }
+        if (!dropped && !piece.empty()) dropped = !add_piece(names);
       }
     } catch (...) {
       failure = std::current_exception();  // the walk meets it where it lists the folder
@@ -126,12 +197,17 @@ void PrefetchingFiles::Work() {
     }
     {
       const std::lock_guard lock(mutex_);
-      job->listed = listed;
-      job->failure = failure;
-      job->entries = std::move(entries);
-      job->state = Job::State::kDone;
+      if (dropped || job->state != Job::State::kListing) {
+        Drop(*job);  // a failure it met is met again where the walk lists it
+      } else {
+        job->listed = listed;
+        job->failure = failure;
+        job->entries = std::move(entries);
+        job->state = Job::State::kDone;
+      }
     }
     done_.notify_all();
+    work_.notify_all();
   }
 }
 

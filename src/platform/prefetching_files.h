@@ -1,13 +1,22 @@
 // Files that lists folders before they are needed, on worker threads. The
 // walk names the folders it is about to list, in the order it will list
-// them (Prefetch); the workers list the next few of them, sizes and all,
-// and List then takes a listing that is ready. The walk itself stays on one
+// them (Prefetch); the workers list them in that order, sizes and all, and
+// List then takes a listing that is ready. The walk itself stays on one
 // thread and sees every listing in its own order, so nothing it shows
 // changes; the system's work on the folders (most of a catalogue run) is
 // shared among the processor's cores.
+//
+// What is bounded: the listings read ahead and not yet taken hold at most
+// `held_bytes` together (8 MiB unless told), counted as the room of the
+// entries and of their names (a worker's latest 1,024 entries are counted
+// when it has read them). A worker starts no listing while they hold that much,
+// and a listing that would take them past it is dropped and left to the
+// walk, which lists that folder itself when it reaches it; so a folder
+// larger than the bound is never held ahead at all.
 #pragma once
 
 #include <condition_variable>
+#include <cstddef>
 #include <deque>
 #include <memory>
 #include <mutex>
@@ -18,30 +27,38 @@
 
 namespace zbk {
 
+inline constexpr std::size_t kPrefetchBytes = std::size_t{8} << 20;
+
 class PrefetchingFiles : public FilesWrapper {
  public:
-  // `ahead`: how many of the named folders may be listed before they are
-  // needed, which bounds the memory the waiting listings take.
-  explicit PrefetchingFiles(Files& inner, int workers = 2, std::size_t ahead = 8);
+  explicit PrefetchingFiles(Files& inner, int workers = 2, std::size_t held_bytes = kPrefetchBytes);
   ~PrefetchingFiles() override;
   PrefetchingFiles(const PrefetchingFiles&) = delete;
   PrefetchingFiles& operator=(const PrefetchingFiles&) = delete;
 
   void Prefetch(const std::vector<NativePath>& folders) override;
+  // On any thread, as every List; a walk's listing that a worker has in
+  // hand is waited for.
   std::unique_ptr<FolderListing> List(const NativePath& folder, std::string_view pattern,
                                       ListingDetail detail) override;
+
+  // The most that listings ahead have held together so far, in bytes.
+  std::size_t peak_held() const;
 
  private:
   struct Job;
 
   void Work();
   std::shared_ptr<Job> NextJob();  // with the lock held
+  void Drop(Job& job);             // with the lock held: its entries go
 
-  const std::size_t ahead_;
-  std::mutex mutex_;
+  const std::size_t held_bytes_;
+  mutable std::mutex mutex_;
   std::condition_variable work_;            // a job may be waiting, or the end
-  std::condition_variable done_;            // a job is done
+  std::condition_variable done_;            // a job is done, or dropped
   std::deque<std::shared_ptr<Job>> queue_;  // in the order they will be listed
+  std::size_t held_ = 0;                    // bytes of the entries of jobs ahead
+  std::size_t peak_ = 0;
   bool stopping_ = false;
   std::vector<std::thread> workers_;
 };

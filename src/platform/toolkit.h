@@ -80,6 +80,9 @@ class MainWindow {
   // Closes the window, which ends the program once the running handler has
   // returned to the message loop.
   virtual void Close() = 0;
+  // The window has been asked to close and will once the running handler
+  // has returned (or has closed).
+  virtual bool Closing() const = 0;
 };
 
 // The widgets of the main window, by their names in the layout.

@@ -37,6 +37,7 @@ class WindowDelivery : public MainWindow {
   std::optional<FocusControl> focus() const { return entered_; }
 
   void Close() final;
+  bool Closing() const final { return close_requested_ || closed_; }
 
  protected:
   // Runs the event's handler, unless the window has closed.

@@ -6,8 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <fstream>
 #include <iterator>
+#include <thread>
 
 #include "platform/posix/posix_files.h"
 #include "platform/prefetching_files.h"
@@ -118,7 +120,7 @@ TEST(PrefetchingFiles, ListingsAheadAreTheListingsThemselves) {
   TempFolder tmp;
   for (const char* file : {"a/x.zip", "a/y.zip", "b/z.zip", "c/d/w.zip"}) tmp.File(file, 100000);
   PosixFiles posix;
-  PrefetchingFiles files(posix, 2, 2);
+  PrefetchingFiles files(posix, 2, 4096);
   const auto path = [&](const char* name) { return (tmp / name).string(); };
   files.Prefetch({path("a"), path("b"), path("c"), path("missing")});
   files.Prefetch({path("c/d")});
@@ -139,9 +141,32 @@ TEST(PrefetchingFiles, AFailingListingFailsForTheWalk) {
   PosixFiles posix;
   FaultyFiles faulty(posix);
   faulty.faults.before_list = [](const NativePath&, int) { throw ListingFailed("a"); };
-  PrefetchingFiles files(faulty, 1, 1);
+  PrefetchingFiles files(faulty, 1, 1 << 20);
   files.Prefetch({(tmp / "a").string()});
   EXPECT_THROW(files.List((tmp / "a").string(), "*.*", ListingDetail::kWithSizes), ListingFailed);
+}
+
+// The listings ahead never hold more than their bound together; a folder
+// larger than it is listed when asked for, whole.
+TEST(PrefetchingFiles, ListingsAheadHoldNoMoreThanTheirBound) {
+  TempFolder tmp;
+  std::vector<NativePath> folders;
+  for (int k = 0; k < 6; ++k) {
+    const int files = k == 1 ? 3000 : 300;
+    for (int i = 0; i < files; ++i) tmp.File("f" + std::to_string(k) + "/" + std::to_string(i), 0);
+    folders.push_back((tmp / ("f" + std::to_string(k))).string());
+  }
+  constexpr std::size_t kBound = 64 * 1024;
+  PosixFiles posix;
+  PrefetchingFiles files(posix, 2, kBound);
+  files.Prefetch(folders);
+  for (int i = 0; i < 500 && files.peak_held() == 0; ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));  // and more ahead, if it may
+  for (const NativePath& folder : folders) EXPECT_EQ(Listed(files, folder), Listed(posix, folder));
+  EXPECT_GT(files.peak_held(), 0u);
+  EXPECT_LE(files.peak_held(), kBound);
 }
 
 }  // namespace

@@ -57,7 +57,11 @@ class FaultyInputFile : public InputFile {
 
 std::unique_ptr<FolderListing> FaultyFiles::List(const NativePath& folder, std::string_view pattern,
                                                  ListingDetail detail) {
-  const int earlier = listings_[folder]++;
+  int earlier = 0;
+  {
+    const std::lock_guard lock(mutex_);
+    earlier = listings_[folder]++;
+  }
   if (faults.before_list) faults.before_list(folder, earlier);
   if (faults.deny_list && faults.deny_list(folder, earlier)) return nullptr;
   return inner().List(folder, pattern, detail);

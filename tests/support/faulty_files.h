@@ -1,11 +1,14 @@
 // A Files decorator that makes the operations of another Files fail on
 // purpose, or runs a test's action just before them (to delete an entry
 // between two listings, say). Everything not configured passes through.
+// Its calls may come from several threads at once, as those of every Files;
+// the test's actions must then allow that too.
 #pragma once
 
 #include <cstddef>
 #include <functional>
 #include <map>
+#include <mutex>
 #include <optional>
 #include <string>
 
@@ -46,6 +49,7 @@ class FaultyFiles : public FilesWrapper {
   std::unique_ptr<InputFile> Open(const NativePath& file, std::string_view shown) override;
 
  private:
+  std::mutex mutex_;  // guards listings_
   std::map<NativePath, int> listings_;
 };
 

@@ -11,11 +11,13 @@ int IndexOf(char letter) {
 }  // namespace
 
 void DriveTable::Set(char letter, DriveInfo drive) {
+  const std::lock_guard lock(mutex_);
   if (const int i = IndexOf(letter); i >= 0)
     drives_[static_cast<std::size_t>(i)] = std::move(drive);
 }
 
 void DriveTable::Remove(char letter) {
+  const std::lock_guard lock(mutex_);
   if (const int i = IndexOf(letter); i >= 0) drives_[static_cast<std::size_t>(i)].reset();
 }
 
@@ -26,7 +28,9 @@ const std::optional<DriveInfo>& DriveTable::Get(char letter) const {
 }
 
 DriveInfo DriveTable::Query(char letter) {
+  std::unique_lock lock(mutex_);
   DriveInfo drive = Get(letter).value_or(DriveInfo{});
+  lock.unlock();
   if (!drive.root) drive.serial.reset();
   return drive;
 }

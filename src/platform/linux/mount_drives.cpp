@@ -1,5 +1,6 @@
 #include "platform/linux/mount_drives.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 
@@ -14,9 +15,13 @@
 namespace zbk {
 namespace {
 
+// From what the system has at hand: a mount whose file system stops
+// answering (a network share gone) must not stop the reading of the table.
 bool IsFolder(const std::string& path) {
-  struct stat st {};
-  return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+  struct statx st {};
+  return statx(AT_FDCWD, path.c_str(), AT_STATX_DONT_SYNC | AT_NO_AUTOMOUNT, STATX_TYPE, &st) ==
+             0 &&
+         S_ISDIR(st.stx_mode);
 }
 
 std::string LastPart(const std::string& path) {
@@ -45,15 +50,21 @@ void MountDrives::Refresh() {
     if (!type || !IsFolder(mount.mount_point)) continue;
     drives.push_back(MountedDrive{std::move(mount), *type});
   }
+  const std::lock_guard lock(mutex_);
   letters_.Update(drives);
 }
 
 DriveInfo MountDrives::Query(char letter) {
   DriveInfo info;
-  const MountedDrive* drive = letters_.At(letter);
-  if (drive == nullptr) return info;
-  const Mount& mount = drive->mount;
-  info.type = drive->type;
+  MountedDrive drive;
+  {
+    const std::lock_guard lock(mutex_);
+    const MountedDrive* at = letters_.At(letter);
+    if (at == nullptr) return info;
+    drive = *at;
+  }
+  const Mount& mount = drive.mount;
+  info.type = drive.type;
   info.root = mount.mount_point;
   const std::optional<std::string> label = LabelOfDevice(sources_.labels, mount.source);
   const std::string shown = label ? *label : LastPart(mount.mount_point);

@@ -4,9 +4,10 @@
 // part of the mount point, which desktop automounters name after the
 // label), the file system's UUID as its serial, free and total bytes from
 // statvfs. The mount table is read at each Refresh; queries answer from it
-// until the next.
+// until the next. Query of any letter may run while Refresh does.
 #pragma once
 
+#include <mutex>
 #include <string>
 
 #include "platform/linux/drive_letters.h"
@@ -31,6 +32,7 @@ class MountDrives : public Drives {
 
  private:
   MountSources sources_;
+  std::mutex mutex_;  // guards letters_
   DriveLetters letters_;
 };
 

@@ -4,9 +4,12 @@
 #include <windows.h>
 
 #include <exception>
+#include <memory>
 
 #include "app/main_window.h"
+#include "platform/patient_files.h"
 #include "platform/prefetching_files.h"
+#include "platform/time_bound_drives.h"
 #include "platform/win32/win32_command_line.h"
 #include "platform/win32/win32_drives.h"
 #include "platform/win32/win32_files.h"
@@ -21,9 +24,14 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
   if (command_line.command != zbk::CommandLine::Command::kWindow) {
     return zbk::RunWin32CommandLine(command_line, "Zbk.exe");
   }
-  zbk::Win32Drives drives;
-  zbk::Win32Files win32_files;
-  zbk::PrefetchingFiles files(win32_files);
+  // Asked on threads of their own: a network drive that hangs never stops
+  // the window.
+  zbk::TimeBoundDrives drives(std::make_shared<zbk::Win32Drives>());
+  // Never destroyed: a listing or a read that a drive holds up may still be
+  // going on in them when the window has closed and the program ends.
+  static auto* const win32_files = new zbk::Win32Files;
+  static auto* const prefetching = new zbk::PrefetchingFiles(*win32_files);
+  zbk::PatientFiles files(*prefetching);
   zbk::Win32Hosts hosts;
   try {
     zbk::Win32Toolkit toolkit;

@@ -1,0 +1,189 @@
+#include "platform/patient_files.h"
+
+#include <cstring>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "platform/courier.h"
+
+namespace zbk {
+namespace {
+
+// Entries taken from the inner listing at one call of the courier.
+constexpr std::size_t kBatch = 4096;
+// Idle couriers kept for the next calls, so that a listing costs no new
+// thread.
+constexpr std::size_t kIdleCouriers = 4;
+
+}  // namespace
+
+struct PatientFiles::Couriers {
+  std::mutex mutex;
+  std::vector<Courier> idle;
+
+  Courier Take() {
+    const std::lock_guard lock(mutex);
+    if (idle.empty()) return Courier();
+    Courier courier(std::move(idle.back()));
+    idle.pop_back();
+    return courier;
+  }
+  // A courier whose call was given up has no thread left: nothing to keep.
+  void Give(Courier&& courier) {
+    const std::lock_guard lock(mutex);
+    if (courier.has_thread() && idle.size() < kIdleCouriers) idle.push_back(std::move(courier));
+  }
+};
+
+namespace {
+
+using Couriers = std::shared_ptr<PatientFiles::Couriers>;
+
+// The inner listing and the batch in hand, shared with the courier.
+struct ListingState {
+  std::unique_ptr<FolderListing> inner;
+  std::vector<FolderEntry> batch;
+  bool ended = false;
+
+  void Fill() {
+    batch.resize(kBatch);
+    std::size_t count = 0;
+    while (count < kBatch && inner->Next(batch[count])) ++count;
+    batch.resize(count);
+    ended = count < kBatch;
+  }
+};
+
+class HandedListing : public FolderListing {
+ public:
+  HandedListing(std::shared_ptr<ListingState> state, Courier courier, Couriers couriers,
+                Patience* patience)
+      : state_(std::move(state)),
+        courier_(std::move(courier)),
+        couriers_(std::move(couriers)),
+        patience_(patience) {}
+  ~HandedListing() override {
+    courier_.Post([state = std::move(state_)] {});  // closed on the courier's thread
+    couriers_->Give(std::move(courier_));
+  }
+
+  bool Next(FolderEntry& entry) override {
+    if (next_ == state_->batch.size()) {
+      if (state_->ended || gave_up_) return false;
+      next_ = 0;
+      if (!courier_.Run([state = state_] { state->Fill(); }, patience_)) {
+        gave_up_ = true;
+        state_ = std::make_shared<ListingState>();
+        return false;
+      }
+      if (state_->batch.empty()) return false;
+    }
+    std::swap(entry, state_->batch[next_++]);
+    return true;
+  }
+
+ private:
+  std::shared_ptr<ListingState> state_;
+  Courier courier_;
+  Couriers couriers_;
+  Patience* patience_;
+  std::size_t next_ = 0;
+  bool gave_up_ = false;
+};
+
+// The inner file and the bytes of its last read, shared with the courier.
+struct FileState {
+  std::unique_ptr<InputFile> inner;
+  std::vector<char> bytes;
+  std::size_t got = 0;
+};
+
+class HandedFile : public InputFile {
+ public:
+  HandedFile(std::shared_ptr<FileState> state, Courier courier, Couriers couriers,
+             Patience* patience)
+      : state_(std::move(state)),
+        courier_(std::move(courier)),
+        couriers_(std::move(couriers)),
+        patience_(patience) {}
+  ~HandedFile() override {
+    courier_.Post([state = std::move(state_)] {});
+    couriers_->Give(std::move(courier_));
+  }
+
+  std::size_t Read(char* buffer, std::size_t size) override {
+    if (gave_up_) return 0;
+    const auto read = [state = state_, size] {
+      state->bytes.resize(size);
+      state->got = state->inner->Read(state->bytes.data(), size);
+    };
+    if (!courier_.Run(read, patience_)) {
+      GiveUp();
+      return 0;
+    }
+    std::memcpy(buffer, state_->bytes.data(), state_->got);
+    return state_->got;
+  }
+  void Close() override {
+    if (gave_up_) return;
+    if (!courier_.Run([state = state_] { state->inner->Close(); }, patience_)) GiveUp();
+  }
+
+ private:
+  void GiveUp() {
+    gave_up_ = true;
+    state_ = std::make_shared<FileState>();
+  }
+
+  std::shared_ptr<FileState> state_;
+  Courier courier_;
+  Couriers couriers_;
+  Patience* patience_;
+  bool gave_up_ = false;
+};
+
+// A file whose opening was given up: it holds nothing.
+class NoFile : public InputFile {
+ public:
+  std::size_t Read(char* /*buffer*/, std::size_t /*size*/) override { return 0; }
+  void Close() override {}
+};
+
+}  // namespace
+
+PatientFiles::PatientFiles(Files& inner)
+    : FilesWrapper(inner), couriers_(std::make_shared<Couriers>()) {}
+
+std::unique_ptr<FolderListing> PatientFiles::List(const NativePath& folder,
+                                                  std::string_view pattern, ListingDetail detail) {
+  if (patience_ == nullptr) return inner().List(folder, pattern, detail);
+  auto state = std::make_shared<ListingState>();
+  Courier courier = couriers_->Take();
+  Files& files = inner();
+  const auto open = [state, &files, folder, pattern = std::string(pattern), detail] {
+    state->inner = files.List(folder, pattern, detail);
+    if (state->inner) state->Fill();
+  };
+  if (!courier.Run(open, patience_)) return nullptr;
+  if (!state->inner) {
+    couriers_->Give(std::move(courier));
+    return nullptr;
+  }
+  return std::make_unique<HandedListing>(std::move(state), std::move(courier), couriers_,
+                                         patience_);
+}
+
+std::unique_ptr<InputFile> PatientFiles::Open(const NativePath& file, std::string_view shown) {
+  if (patience_ == nullptr) return inner().Open(file, shown);
+  auto state = std::make_shared<FileState>();
+  Courier courier = couriers_->Take();
+  Files& files = inner();
+  const auto open = [state, &files, file, shown = std::string(shown)] {
+    state->inner = files.Open(file, shown);
+  };
+  if (!courier.Run(open, patience_)) return std::make_unique<NoFile>();
+  return std::make_unique<HandedFile>(std::move(state), std::move(courier), couriers_, patience_);
+}
+
+}  // namespace zbk
