@@ -186,4 +186,18 @@ std::unique_ptr<InputFile> PatientFiles::Open(const NativePath& file, std::strin
   return std::make_unique<HandedFile>(std::move(state), std::move(courier), couriers_, patience_);
 }
 
+std::shared_ptr<void> PatientFiles::Hold(const NativePath& folder) {
+  if (patience_ == nullptr) return inner().Hold(folder);
+  auto held = std::make_shared<std::shared_ptr<void>>();
+  Courier courier = couriers_->Take();
+  Files& files = inner();
+  // Given up, the folder is not held: what lies below it is then opened by
+  // its path, as where the system needs no holding.
+  if (!courier.Run([held, &files, folder] { *held = files.Hold(folder); }, patience_)) {
+    return nullptr;
+  }
+  couriers_->Give(std::move(courier));
+  return std::move(*held);
+}
+
 }  // namespace zbk

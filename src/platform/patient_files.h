@@ -28,6 +28,8 @@ class PatientFiles : public FilesWrapper {
   std::unique_ptr<FolderListing> List(const NativePath& folder, std::string_view pattern,
                                       ListingDetail detail) override;
   std::unique_ptr<InputFile> Open(const NativePath& file, std::string_view shown) override;
+  // Opening a folder to hold waits for the system as a listing does.
+  std::shared_ptr<void> Hold(const NativePath& folder) override;
 
  private:
   Patience* patience_ = nullptr;
