@@ -55,41 +55,66 @@ struct ListingState {
   }
 };
 
-class HandedListing : public FolderListing {
+// What a listing or a file handed to a courier holds: its state, shared
+// with the courier, and the courier, given back for the next call when the
+// caller is done. A call given up leaves the state to the courier's thread
+// and an empty one here, and no call is made after it.
+template <typename State>
+class Handover {
  public:
-  HandedListing(std::shared_ptr<ListingState> state, Courier courier, Couriers couriers,
-                Patience* patience)
+  Handover(std::shared_ptr<State> state, Courier courier, Couriers couriers, Patience* patience)
       : state_(std::move(state)),
         courier_(std::move(courier)),
         couriers_(std::move(couriers)),
         patience_(patience) {}
-  ~HandedListing() override {
+  ~Handover() {
     courier_.Post([state = std::move(state_)] {});  // closed on the courier's thread
     couriers_->Give(std::move(courier_));
   }
+  Handover(const Handover&) = delete;
+  Handover& operator=(const Handover&) = delete;
+
+  State& state() { return *state_; }
+  bool gave_up() const { return gave_up_; }
+  // Runs `call(state)` on the courier; false when it was given up (now or
+  // before).
+  template <typename Call>
+  bool Run(Call call) {
+    if (gave_up_) return false;
+    if (courier_.Run([state = state_, call] { call(*state); }, patience_)) return true;
+    gave_up_ = true;
+    state_ = std::make_shared<State>();
+    return false;
+  }
+
+ private:
+  std::shared_ptr<State> state_;
+  Courier courier_;
+  Couriers couriers_;
+  Patience* patience_;
+  bool gave_up_ = false;
+};
+
+class HandedListing : public FolderListing {
+ public:
+  HandedListing(std::shared_ptr<ListingState> state, Courier courier, Couriers couriers,
+                Patience* patience)
+      : hand_(std::move(state), std::move(courier), std::move(couriers), patience) {}
 
   bool Next(FolderEntry& entry) override {
-    if (next_ == state_->batch.size()) {
-      if (state_->ended || gave_up_) return false;
+    if (next_ == hand_.state().batch.size()) {
+      if (hand_.state().ended || hand_.gave_up()) return false;
       next_ = 0;
-      if (!courier_.Run([state = state_] { state->Fill(); }, patience_)) {
-        gave_up_ = true;
-        state_ = std::make_shared<ListingState>();
-        return false;
-      }
-      if (state_->batch.empty()) return false;
+      if (!hand_.Run([](ListingState& state) { state.Fill(); })) return false;
+      if (hand_.state().batch.empty()) return false;
     }
-    std::swap(entry, state_->batch[next_++]);
+    std::swap(entry, hand_.state().batch[next_++]);
     return true;
   }
 
  private:
-  std::shared_ptr<ListingState> state_;
-  Courier courier_;
-  Couriers couriers_;
-  Patience* patience_;
+  Handover<ListingState> hand_;
   std::size_t next_ = 0;
-  bool gave_up_ = false;
 };
 
 // The inner file and the bytes of its last read, shared with the courier.
@@ -103,44 +128,23 @@ class HandedFile : public InputFile {
  public:
   HandedFile(std::shared_ptr<FileState> state, Courier courier, Couriers couriers,
              Patience* patience)
-      : state_(std::move(state)),
-        courier_(std::move(courier)),
-        couriers_(std::move(couriers)),
-        patience_(patience) {}
-  ~HandedFile() override {
-    courier_.Post([state = std::move(state_)] {});
-    couriers_->Give(std::move(courier_));
-  }
+      : hand_(std::move(state), std::move(courier), std::move(couriers), patience) {}
 
   std::size_t Read(char* buffer, std::size_t size) override {
-    if (gave_up_) return 0;
-    const auto read = [state = state_, size] {
-      state->bytes.resize(size);
-      state->got = state->inner->Read(state->bytes.data(), size);
+    const auto read = [size](FileState& state) {
+      state.bytes.resize(size);
+      state.got = state.inner->Read(state.bytes.data(), size);
     };
-    if (!courier_.Run(read, patience_)) {
-      GiveUp();
-      return 0;
-    }
-    std::memcpy(buffer, state_->bytes.data(), state_->got);
-    return state_->got;
+    if (!hand_.Run(read)) return 0;
+    std::memcpy(buffer, hand_.state().bytes.data(), hand_.state().got);
+    return hand_.state().got;
   }
   void Close() override {
-    if (gave_up_) return;
-    if (!courier_.Run([state = state_] { state->inner->Close(); }, patience_)) GiveUp();
+    hand_.Run([](FileState& state) { state.inner->Close(); });
   }
 
  private:
-  void GiveUp() {
-    gave_up_ = true;
-    state_ = std::make_shared<FileState>();
-  }
-
-  std::shared_ptr<FileState> state_;
-  Courier courier_;
-  Couriers couriers_;
-  Patience* patience_;
-  bool gave_up_ = false;
+  Handover<FileState> hand_;
 };
 
 // A file whose opening was given up: it holds nothing.
