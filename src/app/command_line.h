@@ -14,16 +14,10 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/os.h"
+#include "ports/os.h"
+#include "ports/terminal.h"
 
 namespace zbk {
-
-// One argument, as the program shows it (Windows-1250) and as the system
-// gave it (a folder's NativePath).
-struct Argument {
-  std::string text;
-  NativePath native;
-};
 
 struct CommandLine {
   enum class Command { kWindow, kHelp, kSearch, kReport, kWrong };
@@ -36,23 +30,6 @@ struct CommandLine {
 };
 
 CommandLine ParseCommandLine(const std::vector<Argument>& arguments, bool slash_options);
-
-// What a command needs of the system besides Files. Texts are
-// Windows-1250.
-class Terminal {
- public:
-  virtual ~Terminal() = default;
-  virtual void Out(std::string_view line) = 0;  // standard output, one line
-  virtual void Err(std::string_view line) = 0;  // the error stream, one line
-  // Makes `folder` the working folder; false when it cannot.
-  virtual bool EnterFolder(const NativePath& folder) = 0;
-  // The working folder's full path, and that of the file `name` in it.
-  virtual std::string FolderShown() = 0;
-  virtual std::string PathShown(std::string_view name) = 0;
-  virtual std::string Now() = 0;  // "2026-12-08 21:30", local time
-  // Opens the file `name` of the working folder in the default browser.
-  virtual bool Show(std::string_view name) = 0;
-};
 
 // Runs a command other than kWindow; gives its exit status: the search 0
 // with hits, 1 without, 2 for a refused query, 3 when a catalogue could

@@ -1,14 +1,14 @@
 #include "app/main_window.h"
 
-#include "app/command_patience.h"
-#include "app/help_text.h"
-#include "app/host_caption.h"
-#include "app/layout.h"
 #include "catalogue/catalogue_run.h"
 #include "drives/drive_refresh.h"
 #include "listtools/list_tools.h"
 #include "search/catalogue_search.h"
 #include "text/literal.h"
+#include "window/command_patience.h"
+#include "window/help_text.h"
+#include "window/host_caption.h"
+#include "window/layout.h"
 
 namespace zbk {
 

@@ -2,8 +2,8 @@
 // to. A toolkit creates the widgets, then delivers the window's events here.
 #pragma once
 
-#include "app/window_state.h"
-#include "platform/toolkit.h"
+#include "ports/toolkit.h"
+#include "window/window_state.h"
 
 namespace zbk {
 

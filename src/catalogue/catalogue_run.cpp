@@ -1,8 +1,8 @@
 #include "catalogue/catalogue_run.h"
 
 #include "catalogue/folder_walk.h"
+#include "catalogue/line_writer.h"
 #include "drives/drive_line.h"
-#include "text/line_writer.h"
 #include "text/literal.h"
 
 namespace zbk {

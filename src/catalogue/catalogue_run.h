@@ -10,9 +10,9 @@
 
 #include <string_view>
 
-#include "app/window_state.h"
 #include "drives/drive_line.h"
 #include "text/short_text.h"
+#include "window/window_state.h"
 
 namespace zbk {
 

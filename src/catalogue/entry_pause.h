@@ -8,7 +8,7 @@
 #include <chrono>
 #include <cstddef>
 
-#include "app/window_state.h"
+#include "window/window_state.h"
 
 namespace zbk {
 

@@ -14,11 +14,11 @@
 #include <string>
 #include <vector>
 
-#include "app/window_state.h"
 #include "catalogue/entry_table.h"
 #include "catalogue/extension_tally.h"
-#include "text/line_writer.h"
+#include "catalogue/line_writer.h"
 #include "text/short_text.h"
+#include "window/window_state.h"
 
 namespace zbk {
 

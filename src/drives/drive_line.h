@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/os.h"
+#include "ports/os.h"
 #include "text/short_text.h"
 
 namespace zbk {

@@ -2,7 +2,7 @@
 // tick, and the drive list rebuilt, a changed row becoming the selected drive.
 #pragma once
 
-#include "app/window_state.h"
+#include "window/window_state.h"
 
 namespace zbk {
 

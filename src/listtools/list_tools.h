@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "app/window_state.h"
+#include "window/window_state.h"
 
 namespace zbk {
 

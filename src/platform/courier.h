@@ -9,7 +9,7 @@
 #include <functional>
 #include <memory>
 
-#include "platform/os.h"
+#include "ports/os.h"
 
 namespace zbk {
 

@@ -12,7 +12,7 @@
 
 #include <memory>
 
-#include "platform/os.h"
+#include "ports/os.h"
 
 namespace zbk {
 

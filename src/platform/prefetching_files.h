@@ -23,7 +23,7 @@
 #include <thread>
 #include <vector>
 
-#include "platform/os.h"
+#include "ports/os.h"
 
 namespace zbk {
 

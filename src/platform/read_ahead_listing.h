@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "platform/os.h"
+#include "ports/os.h"
 
 namespace zbk {
 

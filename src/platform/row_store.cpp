@@ -4,7 +4,7 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "platform/list_order.h"
+#include "listtools/list_order.h"
 
 namespace zbk {
 namespace {

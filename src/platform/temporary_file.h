@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/os.h"
+#include "ports/os.h"
 
 namespace zbk {
 

@@ -15,7 +15,7 @@
 #include <chrono>
 #include <memory>
 
-#include "platform/os.h"
+#include "ports/os.h"
 
 namespace zbk {
 

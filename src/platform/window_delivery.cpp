@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "platform/os.h"
+#include "ports/os.h"
 #include "text/literal.h"
 #include "text/short_text.h"
 

@@ -21,7 +21,7 @@
 #include <optional>
 #include <string_view>
 
-#include "platform/toolkit.h"
+#include "ports/toolkit.h"
 
 namespace zbk {
 

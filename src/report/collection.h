@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/os.h"
+#include "ports/os.h"
 
 namespace zbk {
 

@@ -7,7 +7,7 @@
 
 #include <string_view>
 
-#include "platform/os.h"
+#include "ports/os.h"
 #include "report/report_page.h"
 
 namespace zbk {

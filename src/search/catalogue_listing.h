@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/os.h"
+#include "ports/os.h"
 
 namespace zbk {
 

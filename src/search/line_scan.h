@@ -23,7 +23,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/os.h"
+#include "ports/os.h"
 #include "search/byte_scan.h"
 #include "search/search_words.h"
 #include "text/short_text.h"

@@ -8,7 +8,7 @@
 #include <functional>
 #include <string_view>
 
-#include "platform/os.h"
+#include "ports/os.h"
 #include "search/search_words.h"
 
 namespace zbk {

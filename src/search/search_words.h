@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/window_state.h"
 #include "text/short_text.h"
+#include "window/window_state.h"
 
 namespace zbk {
 

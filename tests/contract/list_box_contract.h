@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/toolkit.h"
+#include "ports/toolkit.h"
 #include "text/literal.h"
 
 namespace zbk::testing {

@@ -8,7 +8,7 @@
 #include "platform/linux/drive_letters.h"
 #include "platform/linux/mount_kinds.h"
 #include "platform/linux/mount_table.h"
-#include "platform/os.h"
+#include "ports/os.h"
 
 namespace zbk {
 namespace {

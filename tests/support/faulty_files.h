@@ -12,7 +12,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/os.h"
+#include "ports/os.h"
 
 namespace zbk::testing {
 

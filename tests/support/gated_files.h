@@ -8,7 +8,7 @@
 #include <memory>
 #include <mutex>
 
-#include "platform/os.h"
+#include "ports/os.h"
 
 namespace zbk::testing {
 

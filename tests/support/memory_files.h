@@ -14,7 +14,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/os.h"
+#include "ports/os.h"
 
 namespace zbk::testing {
 

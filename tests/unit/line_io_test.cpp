@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/line_writer.h"
 #include "search/line_scan.h"
-#include "text/line_writer.h"
 
 namespace zbk {
 namespace {

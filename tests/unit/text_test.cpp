@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "listtools/list_order.h"
 #include "platform/encoding/cp1250.h"
-#include "platform/list_order.h"
 #include "platform/wildcard.h"
 #include "text/literal.h"
 #include "text/name_order.h"

@@ -2,12 +2,12 @@
 // keys and closing are the window's contract (window_contract_test.cpp).
 #include <gtest/gtest.h>
 
-#include "app/host_caption.h"
-#include "app/layout.h"
-#include "app/status_line.h"
 #include "support/window_fixture.h"
 #include "text/framed_number.h"
 #include "text/literal.h"
+#include "window/host_caption.h"
+#include "window/layout.h"
+#include "window/status_line.h"
 
 namespace zbk::testing {
 namespace {

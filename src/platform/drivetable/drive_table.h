@@ -7,7 +7,7 @@
 #include <mutex>
 #include <optional>
 
-#include "platform/os.h"
+#include "ports/os.h"
 
 namespace zbk {
 

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "platform/linux/drive_letters.h"
-#include "platform/os.h"
+#include "ports/os.h"
 
 namespace zbk {
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-#include "platform/os.h"
+#include "ports/os.h"
 
 namespace zbk {
 namespace {

@@ -10,7 +10,7 @@
 #include <functional>
 #include <optional>
 
-#include "platform/os.h"
+#include "ports/os.h"
 
 namespace zbk {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/window_words.h"
+#include "window/window_words.h"
 
 namespace zbk {
 

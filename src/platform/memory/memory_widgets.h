@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/row_store.h"
-#include "platform/toolkit.h"
+#include "ports/toolkit.h"
 
 namespace zbk {
 

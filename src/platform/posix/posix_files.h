@@ -9,7 +9,7 @@
 #include <memory>
 #include <mutex>
 
-#include "platform/os.h"
+#include "ports/os.h"
 
 namespace zbk {
 

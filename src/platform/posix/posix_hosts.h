@@ -1,7 +1,7 @@
 // The computer's host name and the name of the account running the program.
 #pragma once
 
-#include "platform/os.h"
+#include "ports/os.h"
 
 namespace zbk {
 

@@ -7,8 +7,8 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 
-#include "app/layout.h"
 #include "platform/qt/row_model.h"
+#include "window/layout.h"
 
 namespace zbk {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "platform/qt/list_view.h"
 #include "platform/qt/row_model.h"
-#include "platform/toolkit.h"
+#include "ports/toolkit.h"
 
 namespace zbk {
 

@@ -4,8 +4,8 @@
 #include <QMessageBox>
 #include <QScreen>
 
-#include "app/layout.h"
 #include "platform/qt/qt_text.h"
+#include "window/layout.h"
 
 namespace zbk {
 
@@ -27,9 +27,10 @@ QtToolkit::QtToolkit()
                    [this] { Deliver(WindowEvent::kSortClicked); });
   QObject::connect(&window_->x2(), &QToolButton::clicked,
                    [this] { Deliver(WindowEvent::kEqualSizeClicked); });
-  focus_watch_ = QObject::connect(qApp, &QApplication::focusChanged, [this](QWidget*, QWidget* now) {
-    if (const auto control = ControlOf(now)) Entered(*control);
-  });
+  focus_watch_ =
+      QObject::connect(qApp, &QApplication::focusChanged, [this](QWidget*, QWidget* now) {
+        if (const auto control = ControlOf(now)) Entered(*control);
+      });
   window_->SetCloseGuard([this] {
     if (!MayClose()) return false;
     timer_.stop();

@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "platform/qt/caption_panel.h"
-#include "platform/toolkit.h"
+#include "ports/toolkit.h"
 
 namespace zbk {
 

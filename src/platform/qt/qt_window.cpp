@@ -7,12 +7,12 @@
 #include <QWindow>
 #include <climits>
 
-#include "app/layout.h"
-#include "app/window_words.h"
 #include "platform/qt/glyph_button.h"
 #include "platform/qt/pictures.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/window_font.h"
+#include "window/layout.h"
+#include "window/window_words.h"
 
 namespace zbk {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "app/layout.h"
+#include "window/layout.h"
 
 namespace zbk {
 

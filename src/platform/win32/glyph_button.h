@@ -10,10 +10,10 @@
 
 #include <string>
 
-#include "platform/toolkit.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/xpm/xpm_image.h"
+#include "ports/toolkit.h"
 
 namespace zbk {
 

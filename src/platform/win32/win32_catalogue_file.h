@@ -7,7 +7,7 @@
 #include <memory>
 #include <string_view>
 
-#include "platform/os.h"
+#include "ports/os.h"
 
 namespace zbk {
 

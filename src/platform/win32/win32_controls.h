@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "platform/toolkit.h"
+#include "ports/toolkit.h"
 
 namespace zbk {
 

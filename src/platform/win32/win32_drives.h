@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/os.h"
+#include "ports/os.h"
 
 namespace zbk {
 

@@ -5,7 +5,7 @@
 // listed as plain entries, never as folders to descend into.
 #pragma once
 
-#include "platform/os.h"
+#include "ports/os.h"
 
 namespace zbk {
 

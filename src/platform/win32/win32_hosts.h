@@ -2,7 +2,7 @@
 // Windows-1250.
 #pragma once
 
-#include "platform/os.h"
+#include "ports/os.h"
 
 namespace zbk {
 

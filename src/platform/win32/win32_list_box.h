@@ -16,7 +16,7 @@
 #include <string>
 
 #include "platform/row_store.h"
-#include "platform/toolkit.h"
+#include "ports/toolkit.h"
 
 namespace zbk {
 

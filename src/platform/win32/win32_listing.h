@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/os.h"
+#include "ports/os.h"
 
 namespace zbk {
 

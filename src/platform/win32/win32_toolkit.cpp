@@ -6,11 +6,11 @@
 #include <stdexcept>
 #include <tuple>
 
-#include "app/help_text.h"
-#include "app/window_words.h"
 #include "platform/win32/glyphs.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window_font.h"
+#include "window/help_text.h"
+#include "window/window_words.h"
 
 namespace zbk {
 namespace {

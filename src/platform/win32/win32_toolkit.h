@@ -19,12 +19,12 @@
 
 #include <memory>
 
-#include "app/layout.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/glyph_button.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_list_box.h"
 #include "platform/window_delivery.h"
+#include "window/layout.h"
 
 namespace zbk {
 

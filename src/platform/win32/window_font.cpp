@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/help_text.h"
 #include "platform/win32/wide_text.h"
+#include "window/help_text.h"
 
 namespace zbk {
 namespace {

@@ -6,23 +6,25 @@
 #include <exception>
 #include <memory>
 
+#include "app/command_line.h"
 #include "app/main_window.h"
 #include "platform/patient_files.h"
 #include "platform/prefetching_files.h"
 #include "platform/time_bound_drives.h"
-#include "platform/win32/win32_command_line.h"
 #include "platform/win32/win32_drives.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_hosts.h"
+#include "platform/win32/win32_terminal.h"
 #include "platform/win32/win32_toolkit.h"
 
 int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*command_line*/,
                     int /*show*/) {
   // A drive without a medium fails quietly instead of asking for a disk.
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-  const zbk::CommandLine command_line = zbk::Win32CommandLine();
+  const zbk::CommandLine command_line = zbk::ParseCommandLine(zbk::Win32Arguments(), true);
   if (command_line.command != zbk::CommandLine::Command::kWindow) {
-    return zbk::RunWin32CommandLine(command_line, "Zbk.exe");
+    zbk::Win32Files files;
+    return zbk::RunCommandLine(command_line, "Zbk.exe", files, *zbk::NewWin32Terminal());
   }
   // Asked on threads of their own: a network drive that hangs never stops
   // the window.

@@ -10,13 +10,14 @@
 
 #include <memory>
 
+#include "app/command_line.h"
 #include "app/main_window.h"
 #include "platform/linux/mount_drives.h"
 #include "platform/linux/one_file_system.h"
 #include "platform/patient_files.h"
-#include "platform/posix/posix_command_line.h"
 #include "platform/posix/posix_files.h"
 #include "platform/posix/posix_hosts.h"
+#include "platform/posix/posix_terminal.h"
 #include "platform/prefetching_files.h"
 #include "platform/qt/qt_toolkit.h"
 #include "platform/time_bound_drives.h"
@@ -24,10 +25,12 @@
 
 int main(int argc, char** argv) {
   const bool own_folder = zbk::TakeOwnFolderOption(argc, argv);
-  const zbk::CommandLine command_line = zbk::PosixCommandLine(argc, argv);
+  const zbk::CommandLine command_line =
+      zbk::ParseCommandLine(zbk::PosixArguments(argc, argv), false);
   if (command_line.command != zbk::CommandLine::Command::kWindow) {
     if (own_folder && !zbk::EnterOwnFolderOrPrint()) return 2;
-    return zbk::RunPosixCommandLine(command_line, "zbk");
+    zbk::PosixFiles files;
+    return zbk::RunCommandLine(command_line, "zbk", files, *zbk::NewPosixTerminal());
   }
   QApplication app(argc, argv);
   QGuiApplication::setDesktopFileName(QStringLiteral("zbk"));

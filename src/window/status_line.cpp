@@ -1,4 +1,4 @@
-#include "app/status_line.h"
+#include "window/status_line.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "text/line_writer.h"
+#include "catalogue/line_writer.h"
 
 namespace zbk {
 

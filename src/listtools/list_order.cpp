@@ -1,4 +1,4 @@
-#include "platform/list_order.h"
+#include "listtools/list_order.h"
 
 #include <array>
 

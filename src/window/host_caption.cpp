@@ -1,4 +1,4 @@
-#include "app/host_caption.h"
+#include "window/host_caption.h"
 
 namespace zbk {
 

@@ -5,7 +5,7 @@
 // down.
 #pragma once
 
-#include "app/window_state.h"
+#include "window/window_state.h"
 
 namespace zbk {
 

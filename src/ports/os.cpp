@@ -1,4 +1,4 @@
-#include "platform/os.h"
+#include "ports/os.h"
 
 #include <array>
 

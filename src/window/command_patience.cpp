@@ -1,4 +1,4 @@
-#include "app/command_patience.h"
+#include "window/command_patience.h"
 
 namespace zbk {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "platform/toolkit.h"
+#include "ports/toolkit.h"
 #include "text/short_text.h"
 
 namespace zbk {

@@ -4,11 +4,11 @@
 
 #include <cstdint>
 
-#include "app/status_line.h"
-#include "app/window_words.h"
-#include "platform/os.h"
-#include "platform/toolkit.h"
+#include "ports/os.h"
+#include "ports/toolkit.h"
 #include "text/short_text.h"
+#include "window/status_line.h"
+#include "window/window_words.h"
 
 namespace zbk {
 

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "platform/toolkit.h"
+#include "ports/toolkit.h"
 
 namespace zbk {
 

@@ -1,4 +1,4 @@
-#include "app/help_text.h"
+#include "window/help_text.h"
 
 #include "text/literal.h"
 #include "text/short_text.h"

@@ -1,4 +1,4 @@
-#include "platform/posix/posix_command_line.h"
+#include "platform/posix/posix_terminal.h"
 
 #include <spawn.h>
 #include <unistd.h>
@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "platform/encoding/cp1250.h"
-#include "platform/posix/posix_files.h"
 
 extern char** environ;
 
@@ -34,6 +33,7 @@ std::string Folder() {
 
 class PosixTerminal : public Terminal {
  public:
+  ~PosixTerminal() override { std::fflush(stdout); }
   void Out(std::string_view line) override { WriteLine(stdout, line); }
   void Err(std::string_view line) override { WriteLine(stderr, line); }
   bool EnterFolder(const NativePath& folder) override { return chdir(folder.c_str()) == 0; }
@@ -66,18 +66,14 @@ class PosixTerminal : public Terminal {
 
 }  // namespace
 
-CommandLine PosixCommandLine(int argc, char** argv) {
+std::vector<Argument> PosixArguments(int argc, char** argv) {
   std::vector<Argument> arguments;
   for (int i = 1; i < argc; ++i) arguments.push_back({Utf8ToCp1250(argv[i]), argv[i]});
-  return ParseCommandLine(arguments, false);
+  return arguments;
 }
 
-int RunPosixCommandLine(const CommandLine& command_line, std::string_view program) {
-  PosixFiles files;
-  PosixTerminal terminal;
-  const int status = RunCommandLine(command_line, program, files, terminal);
-  std::fflush(stdout);
-  return status;
+std::unique_ptr<Terminal> NewPosixTerminal() {
+  return std::make_unique<PosixTerminal>();
 }
 
 }  // namespace zbk

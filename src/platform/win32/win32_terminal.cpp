@@ -1,4 +1,4 @@
-#include "platform/win32/win32_command_line.h"
+#include "platform/win32/win32_terminal.h"
 
 #include <windows.h>
 
@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "platform/win32/wide_text.h"
-#include "platform/win32/win32_files.h"
 
 namespace zbk {
 namespace {
@@ -110,7 +109,7 @@ class Win32Terminal : public Terminal {
 
 }  // namespace
 
-CommandLine Win32CommandLine() {
+std::vector<Argument> Win32Arguments() {
   int count = 0;
   LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
   std::vector<Argument> arguments;
@@ -118,13 +117,11 @@ CommandLine Win32CommandLine() {
     arguments.push_back({Cp1250FromWide(words[i]), NativeOf(words[i])});
   }
   if (words != nullptr) LocalFree(words);
-  return ParseCommandLine(arguments, true);
+  return arguments;
 }
 
-int RunWin32CommandLine(const CommandLine& command_line, std::string_view program) {
-  Win32Files files;
-  Win32Terminal terminal;
-  return RunCommandLine(command_line, program, files, terminal);
+std::unique_ptr<Terminal> NewWin32Terminal() {
+  return std::make_unique<Win32Terminal>();
 }
 
 }  // namespace zbk
