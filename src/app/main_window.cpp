@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "catalogue/catalogue_run.h"
+#include "drives/drive_line.h"
 #include "drives/drive_refresh.h"
 #include "listtools/list_tools.h"
 #include "search/catalogue_search.h"

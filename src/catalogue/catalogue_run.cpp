@@ -70,6 +70,9 @@ void CatalogueRun(WindowState& state) {
   }
   LineWriter file(std::move(created));
 
+  // The run arms the stop flag for its own walk, though YClick has set it
+  // already: nothing since then has processed messages, so no Esc can have
+  // come between, and the walk never depends on how the run was started.
   state.BusyFlag = -1;
   const std::string drive = {*letter, ':'};
   state.ShowStatus("Start opóźniony - dajmy się dyskowi rozkręcić"_cp);

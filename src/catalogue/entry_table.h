@@ -41,7 +41,7 @@ class EntryTable {
 
  private:
   struct Entry {
-    std::uint64_t key;  // the first 8 bytes of the upper-cased name, big-endian
+    std::uint64_t key;  // NameHead of the upper-cased name
     std::size_t name;   // where the name, its upper-cased form and the native name begin
     std::uint32_t name_length;
     std::uint32_t native_length;

@@ -44,9 +44,11 @@ class ExtensionTally {
   };
 
   void Clear();
-  // Adds n to the entry of the extension (TallyAdd).
+  // Adds n to the entry of the extension: a new entry while fewer than 99
+  // are named, else the nameless one.
   void Add(std::string_view extension, std::uint32_t n);
-  // Adds every named entry of the child (TallyMerge).
+  // Adds every named entry of the child, as Add does; the child's nameless
+  // count is not carried up.
   void Merge(const ExtensionTally& child);
 
   std::size_t used() const { return used_; }

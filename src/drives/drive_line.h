@@ -1,7 +1,8 @@
 // One row of the drive list: letter, type name, label and free and total
-// space in whole gigabytes, in fixed columns under the list's header:
+// space in whole gigabytes, in fixed columns under the list's header row:
 //   columns 2-3 the drive ("C:"), 6-13 the type, 16-30 the label,
 //   31-37 free and 38-44 total space, right-aligned.
+// The toolkits size the drive list and choose its font to show a whole row.
 #pragma once
 
 #include <cstdint>
@@ -13,6 +14,12 @@
 #include "text/short_text.h"
 
 namespace zbk {
+
+// The first row of the drive list; its columns match the drive rows below.
+inline constexpr std::string_view kDriveListHeader = " ?  typ dysku  nazwa            wolne   w GB";
+// The length of a drive row whose label fits its field, and of the header.
+inline constexpr std::size_t kDriveRowLength = 44;
+static_assert(kDriveListHeader.size() == kDriveRowLength);
 
 // The label field of a row is 15 characters wide (the label is never cut,
 // so a longer one pushes the space columns to the right).

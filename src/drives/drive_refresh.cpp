@@ -10,7 +10,8 @@ void RefreshDrives(WindowState& state) {
   state.w.Fo.ProcessMessages();
   ++state.TickCount;
   if (state.TickCount % 2 == 0) {
-    const auto seconds = static_cast<std::uint32_t>(std::uint64_t{state.TickCount} * 5 / 2);
+    const auto seconds =
+        static_cast<std::uint32_t>(std::uint64_t{state.TickCount} * kTimerInterval / 1000);
     state.w.Fo.SetCaption(Join(state.HostCaption, "  ", FramedNumber(seconds), "s"));
   }
   ListBox& li = state.w.Li;

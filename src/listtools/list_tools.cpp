@@ -18,6 +18,9 @@ void SortResults(WindowState& state) {
   state.ShowStatus("I już gotowe"_cp);
 }
 
+// As in the search, each message is shown before the test it names, and
+// each write lets the window process its messages: the rows may change
+// between the messages.
 void EqualSizeFinder(WindowState& state) {
   ListBox& results = state.w.L;
   state.ShowStatus("Szukam plików tej samej wielkości jak posortujesz"_cp);

@@ -8,11 +8,12 @@
 //
 // What is bounded: the listings read ahead and not yet taken hold at most
 // `held_bytes` together (8 MiB unless told), counted as the room of the
-// entries and of their names (a worker's latest 1,024 entries are counted
-// when it has read them). A worker starts no listing while they hold that much,
-// and a listing that would take them past it is dropped and left to the
-// walk, which lists that folder itself when it reaches it; so a folder
-// larger than the bound is never held ahead at all.
+// entries and of their names. A worker counts its entries a piece of 1,024
+// at a time, so beyond the bound each worker holds at most the piece it is
+// reading. A worker starts no listing while the bound is reached, and a
+// listing whose next piece would pass it is dropped and left to the walk,
+// which lists that folder itself when it reaches it; so a folder larger
+// than the bound is never held ahead whole.
 #pragma once
 
 #include <condition_variable>

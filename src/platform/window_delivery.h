@@ -3,9 +3,10 @@
 // own (showing the window, moving the focus, the timer, closing, a message
 // box).
 //
-// - Start: FCreat runs, then the window shows, Li takes the input focus and
-//   the refresh timer starts.
-// - A control's enter handler runs when the focus moves to it from another
+// - Start: kCreated is delivered, then the window shows, the drive list
+//   (FocusControl::kLi) takes the input focus and the timer starts.
+// - A control's "entered" event (kDriveListEntered, kResultListEntered,
+//   kQueryEntered) is delivered when the focus moves to it from another
 //   control: once, however many ways the toolkit tells of the move.
 // - Handlers nest: one that processes messages lets others run. The window
 //   closes only when none runs: a close asked for inside a handler, by the
@@ -27,13 +28,15 @@ namespace zbk {
 
 class WindowDelivery : public MainWindow {
  public:
-  // Runs FCreat, shows the window with the focus in Li, starts the timer.
+  // Delivers kCreated, shows the window with the focus in the drive list,
+  // starts the timer.
   void Start(WindowHandlers& handlers);
   // Error reports go to `sink` instead of a message box.
   void SetErrorSink(std::function<void(std::string_view)> sink) { error_sink_ = std::move(sink); }
   // No handler runs any more.
   bool closed() const { return closed_; }
-  // The control whose enter handler ran last; none before the window shows.
+  // The control whose "entered" event was delivered last; none before the
+  // window shows.
   std::optional<FocusControl> focus() const { return entered_; }
 
   void Close() final;

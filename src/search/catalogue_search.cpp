@@ -86,6 +86,9 @@ void CatalogueSearch(WindowState& state) {
     if (!state.Busy()) break;
   }
 
+  // The focus passes through the result list on its way back to the query
+  // field: each move runs that control's entered handler, so the action
+  // button ends as "Szukaj", ready for the next query typed in E.
   results.Focus();
   if (!hit_catalogues.empty()) {
     results.Add(" Dyski:");

@@ -48,6 +48,10 @@ QueryWords WordsOfQuery(std::string_view text) {
   return {std::move(words), {}};
 }
 
+// Each message is shown before its test, not only when the test fails:
+// every status write lets the window process its messages, and the window
+// has always done it in this order (the next message, or the search's own,
+// replaces one whose test passed).
 std::optional<SearchWords> ReadSearchWords(WindowState& state) {
   const std::string query = NormaliseQuery(state.w.E.Text());
   state.ShowStatus(kNoWord);

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "text/cp1250_table.h"
+#include "text/utf8.h"
 
 namespace zbk {
 
@@ -17,28 +18,10 @@ struct Cp1250Literal {
   std::size_t size = 0;
 
   consteval Cp1250Literal(const char (&utf8)[N]) {
-    std::size_t i = 0;
-    while (i + 1 < N) {
-      const auto lead = static_cast<unsigned char>(utf8[i]);
+    const std::string_view text(utf8, N - 1);
+    for (std::size_t i = 0; i < text.size();) {
       char32_t cp = 0;
-      int more = 0;
-      if (lead < 0x80) {
-        cp = lead;
-      } else if ((lead & 0xE0) == 0xC0) {
-        cp = lead & 0x1F;
-        more = 1;
-      } else if ((lead & 0xF0) == 0xE0) {
-        cp = lead & 0x0F;
-        more = 2;
-      } else {
-        throw "text literal: a character outside Windows-1250";
-      }
-      ++i;
-      for (int k = 0; k < more; ++k, ++i) {
-        const auto next = static_cast<unsigned char>(utf8[i]);
-        if ((next & 0xC0) != 0x80) throw "text literal: malformed UTF-8";
-        cp = (cp << 6) | (next & 0x3F);
-      }
+      if (!DecodeUtf8(text, i, cp)) throw "text literal: malformed UTF-8";
       const int byte = Cp1250FromCodePoint(cp);
       if (byte < 0) throw "text literal: a character outside Windows-1250";
       bytes[size++] = static_cast<char>(byte);

@@ -36,7 +36,6 @@ inline constexpr int kDesignedPanHeight = 108;
 // FCreat makes Pan this high: room for 27 list rows of 19 pixels.
 inline constexpr int kPanHeight = 587;
 inline constexpr int kListRowHeight = 19;
-inline constexpr int kTimerInterval = 2500;
 
 inline constexpr std::array<DesignedWidget, 8> kLayout = {{
     {WidgetId::kLi, {5, 5, 411, 38}, {true, true, false, true}},
@@ -49,7 +48,37 @@ inline constexpr std::array<DesignedWidget, 8> kLayout = {{
     {WidgetId::kPa, {5, 78, 482, 25}, {true, false, true, true}},
 }};
 
-// Where the widget stands on a Pan of the given size.
-Rect Place(WidgetId id, int pan_width, int pan_height);
+// Where the widget stands on a Pan of the given size. `scale` turns a
+// designed length into the toolkit's pixels (a denser screen's, say): every
+// designed distance is scaled, then the widget is kept to its anchored edges.
+template <typename Scale>
+Rect Place(WidgetId id, int pan_width, int pan_height, Scale scale) {
+  // One axis: the designed start and length, the anchors at both ends, the
+  // designed and the actual length of Pan along that axis.
+  const auto axis = [&scale](int& start, int& length, bool near, bool far, int designed_pan,
+                             int pan) {
+    const int far_gap = scale(designed_pan - (start + length));
+    start = scale(start);
+    length = scale(length);
+    if (near && far) {
+      length = pan - far_gap - start;
+    } else if (far) {
+      start = pan - far_gap - length;
+    }
+  };
+  for (const auto& widget : kLayout) {
+    if (widget.id != id) continue;
+    Rect r = widget.rect;
+    axis(r.left, r.width, widget.anchors.left, widget.anchors.right, kDesignedPanWidth, pan_width);
+    axis(r.top, r.height, widget.anchors.top, widget.anchors.bottom, kDesignedPanHeight,
+         pan_height);
+    return r;
+  }
+  return {};
+}
+
+inline Rect Place(WidgetId id, int pan_width, int pan_height) {
+  return Place(id, pan_width, pan_height, [](int designed) { return designed; });
+}
 
 }  // namespace zbk

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "text/cp1250_table.h"
+#include "text/utf8.h"
 
 namespace zbk {
 namespace {
@@ -24,53 +25,6 @@ void AppendUtf8(std::string& out, char32_t cp) {
 char ByteFor(char32_t cp) {
   const int byte = Cp1250FromCodePoint(cp);
   return byte < 0 ? '?' : static_cast<char>(byte);
-}
-
-// Decodes one UTF-8 sequence at `i`; gives false (and moves one byte on) for
-// a byte that does not start a valid sequence.
-bool DecodeUtf8(std::string_view text, std::size_t& i, char32_t& cp) {
-  const auto lead = static_cast<unsigned char>(text[i]);
-  int more = 0;
-  char32_t min = 0;
-  if (lead < 0x80) {
-    cp = lead;
-    ++i;
-    return true;
-  }
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    cp = lead & 0x1F;
-    more = 1;
-    min = 0x80;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    cp = lead & 0x0F;
-    more = 2;
-    min = 0x800;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    cp = lead & 0x07;
-    more = 3;
-    min = 0x10000;
-  } else {
-    ++i;
-    return false;
-  }
-  if (i + static_cast<std::size_t>(more) >= text.size()) {
-    ++i;
-    return false;
-  }
-  for (int k = 1; k <= more; ++k) {
-    const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
-    if ((next & 0xC0) != 0x80) {
-      ++i;
-      return false;
-    }
-    cp = (cp << 6) | (next & 0x3F);
-  }
-  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-    ++i;
-    return false;
-  }
-  i += static_cast<std::size_t>(more) + 1;
-  return true;
 }
 
 }  // namespace

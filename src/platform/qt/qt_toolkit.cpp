@@ -5,7 +5,7 @@
 #include <QScreen>
 
 #include "platform/qt/qt_text.h"
-#include "window/layout.h"
+#include "window/window_state.h"
 
 namespace zbk {
 

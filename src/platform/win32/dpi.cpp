@@ -10,20 +10,6 @@ Function User32Function(const char* name) {
   return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name)));
 }
 
-// One axis of ScaledPlace: as Place() does it, with the designed distances
-// scaled.
-void PlaceAxis(int& start, int& length, bool at_start, bool at_end, int designed_pan, int pan,
-               Dpi dpi) {
-  const int far_gap = dpi.Scale(designed_pan - (start + length));
-  start = dpi.Scale(start);
-  length = dpi.Scale(length);
-  if (at_start && at_end) {
-    length = pan - far_gap - start;
-  } else if (at_end) {
-    start = pan - far_gap - length;
-  }
-}
-
 }  // namespace
 
 Dpi WindowDpi(HWND window) {
@@ -42,16 +28,7 @@ Dpi WindowDpi(HWND window) {
 }
 
 Rect ScaledPlace(WidgetId id, int pan_width, int pan_height, Dpi dpi) {
-  for (const auto& widget : kLayout) {
-    if (widget.id != id) continue;
-    Rect r = widget.rect;
-    PlaceAxis(r.left, r.width, widget.anchors.left, widget.anchors.right, kDesignedPanWidth,
-              pan_width, dpi);
-    PlaceAxis(r.top, r.height, widget.anchors.top, widget.anchors.bottom, kDesignedPanHeight,
-              pan_height, dpi);
-    return r;
-  }
-  return {};
+  return Place(id, pan_width, pan_height, [dpi](int designed) { return dpi.Scale(designed); });
 }
 
 void BecomeDpiAware() {

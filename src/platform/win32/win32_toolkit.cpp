@@ -6,10 +6,10 @@
 #include <stdexcept>
 #include <tuple>
 
+#include "drives/drive_line.h"
 #include "platform/win32/glyphs.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window_font.h"
-#include "window/help_text.h"
 #include "window/window_words.h"
 
 namespace zbk {
@@ -144,7 +144,8 @@ void Win32Toolkit::ApplyDpi(Dpi dpi) {
   if (font_ != nullptr) DeleteObject(font_);
   font_ = font;
 
-  // The font is fixed-pitch: one character's width is a drive row's, by 44.
+  // The font is fixed-pitch: one character's width is the header row's, by
+  // its length.
   const std::wstring row = WideFromCp1250(kDriveListHeader);
   const HDC screen = GetDC(nullptr);
   const HGDIOBJ old = SelectObject(screen, font_);

@@ -25,6 +25,7 @@
 #include "platform/win32/win32_list_box.h"
 #include "platform/window_delivery.h"
 #include "window/layout.h"
+#include "window/window_state.h"
 
 namespace zbk {
 

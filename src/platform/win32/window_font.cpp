@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "drives/drive_line.h"
 #include "platform/win32/wide_text.h"
-#include "window/help_text.h"
 
 namespace zbk {
 namespace {

@@ -2,8 +2,8 @@
 // screen, East European characters. Where Consolas is missing (Wine has
 // none), another installed fixed-pitch TrueType font takes its place; as
 // the others are wider, the one chosen is the largest that still fits the
-// drive list: its 44-character drive row within the row's width, its line
-// within the row's height.
+// drive list: a whole drive row (kDriveRowLength characters) within the
+// row's width, its line within the row's height.
 #pragma once
 
 #include <windows.h>
