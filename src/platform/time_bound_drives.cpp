@@ -129,9 +129,8 @@ void TimeBoundDrives::Refresh() {
 }
 
 DriveInfo TimeBoundDrives::Query(char letter) {
-  if (letter >= 'a' && letter <= 'z') letter = static_cast<char>(letter - 'a' + 'A');
-  if (letter < 'A' || letter > 'Z') return DriveInfo{};
-  return shown_[static_cast<std::size_t>(letter - 'A')];
+  const int i = DriveIndex(letter);
+  return i < 0 ? DriveInfo{} : shown_[static_cast<std::size_t>(i)];
 }
 
 }  // namespace zbk

@@ -22,6 +22,8 @@
 #include <string_view>
 #include <vector>
 
+#include "text/upper.h"
+
 namespace zbk {
 
 using NativePath = std::string;
@@ -73,6 +75,13 @@ class Drives {
   // The drive of `letter`, 'A' to 'Z'.
   virtual DriveInfo Query(char letter) = 0;
 };
+
+// Where a drive letter, of either case, stands among A to Z; -1 for any
+// other character.
+constexpr int DriveIndex(char letter) {
+  const char upper = UpperAscii(letter);
+  return upper >= 'A' && upper <= 'Z' ? upper - 'A' : -1;
+}
 
 // Sizes are kept in 32 bits: exact below kSizeLimit, and kSizeLimit for
 // every file of that many bytes or more.

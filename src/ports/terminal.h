@@ -27,8 +27,13 @@ class Terminal {
   virtual bool EnterFolder(const NativePath& folder) = 0;
   // The working folder's full path, and that of the file `name` in it.
   virtual std::string FolderShown() = 0;
-  virtual std::string PathShown(std::string_view name) = 0;
-  virtual std::string Now() = 0;  // "2026-12-08 21:30", local time
+  std::string PathShown(std::string_view name) {
+    std::string path = FolderShown();
+    if (path.empty() || path.back() != Separator()) path.push_back(Separator());
+    return path.append(name);
+  }
+  virtual char Separator() const = 0;  // of the folders in a path shown
+  virtual std::string Now() = 0;       // "2026-12-08 21:30", local time
   // Opens the file `name` of the working folder in the default browser.
   virtual bool Show(std::string_view name) = 0;
 };

@@ -33,9 +33,7 @@ template <typename Position, typename Head, typename Upper>
 bool SortInNameOrder(std::vector<Position>& order, Head head, Upper upper, std::size_t piece,
                      const std::function<bool()>& between = {}) {
   const auto before = [&](Position a, Position b) {
-    const std::uint64_t head_a = head(a);
-    const std::uint64_t head_b = head(b);
-    if (head_a != head_b) return head_a < head_b;
+    if (head(a) != head(b)) return head(a) < head(b);
     return upper(a) < upper(b);  // unsigned bytes, a prefix first
   };
   const auto go_on = [&] { return !between || between(); };

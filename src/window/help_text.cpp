@@ -33,16 +33,18 @@ constexpr HelpLine kHelpText[] = {
     {false, "Wtedy, nawet jak skatologujemy cudze dyski to możemy w nich szukać."_cp},
 };
 
-}  // namespace
-
+// Appends "  " and the line (cut to 250) to the list.
 void AddHelpLine(ListBox& list, std::string_view line) {
   list.Add(Join("  ", Head(line, kShortTextCapacity)));
 }
 
+// Appends a two-space row, then the line as AddHelpLine does.
 void AddHelpParagraph(ListBox& list, std::string_view line) {
   AddHelpLine(list, "");
   AddHelpLine(list, line);
 }
+
+}  // namespace
 
 void AddHelpText(ListBox& list) {
   for (const auto& line : kHelpText) {

@@ -55,14 +55,14 @@ template <typename Scale>
 Rect Place(WidgetId id, int pan_width, int pan_height, Scale scale) {
   // One axis: the designed start and length, the anchors at both ends, the
   // designed and the actual length of Pan along that axis.
-  const auto axis = [&scale](int& start, int& length, bool near, bool far, int designed_pan,
+  const auto axis = [&scale](int& start, int& length, bool at_start, bool at_end, int designed_pan,
                              int pan) {
     const int far_gap = scale(designed_pan - (start + length));
     start = scale(start);
     length = scale(length);
-    if (near && far) {
+    if (at_start && at_end) {
       length = pan - far_gap - start;
-    } else if (far) {
+    } else if (at_end) {
       start = pan - far_gap - length;
     }
   };

@@ -1,29 +1,21 @@
 #include "platform/drivetable/drive_table.h"
 
 namespace zbk {
-namespace {
-
-int IndexOf(char letter) {
-  if (letter >= 'a' && letter <= 'z') letter = static_cast<char>(letter - 32);
-  return (letter >= 'A' && letter <= 'Z') ? letter - 'A' : -1;
-}
-
-}  // namespace
 
 void DriveTable::Set(char letter, DriveInfo drive) {
   const std::lock_guard lock(mutex_);
-  if (const int i = IndexOf(letter); i >= 0)
+  if (const int i = DriveIndex(letter); i >= 0)
     drives_[static_cast<std::size_t>(i)] = std::move(drive);
 }
 
 void DriveTable::Remove(char letter) {
   const std::lock_guard lock(mutex_);
-  if (const int i = IndexOf(letter); i >= 0) drives_[static_cast<std::size_t>(i)].reset();
+  if (const int i = DriveIndex(letter); i >= 0) drives_[static_cast<std::size_t>(i)].reset();
 }
 
 const std::optional<DriveInfo>& DriveTable::Get(char letter) const {
   static const std::optional<DriveInfo> kNone;
-  const int i = IndexOf(letter);
+  const int i = DriveIndex(letter);
   return i >= 0 ? drives_[static_cast<std::size_t>(i)] : kNone;
 }
 

@@ -1,8 +1,5 @@
 #include "platform/encoding/cp1250.h"
 
-#include <array>
-#include <cstdint>
-
 #include "text/cp1250_table.h"
 #include "text/utf8.h"
 

@@ -38,11 +38,7 @@ class PosixTerminal : public Terminal {
   void Err(std::string_view line) override { WriteLine(stderr, line); }
   bool EnterFolder(const NativePath& folder) override { return chdir(folder.c_str()) == 0; }
   std::string FolderShown() override { return Utf8ToCp1250(Folder()); }
-  std::string PathShown(std::string_view name) override {
-    std::string folder = FolderShown();
-    if (folder.empty() || folder.back() != '/') folder.push_back('/');
-    return folder.append(name);
-  }
+  char Separator() const override { return '/'; }
   std::string Now() override {
     const std::time_t now = std::time(nullptr);
     std::tm local{};

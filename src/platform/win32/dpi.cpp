@@ -27,10 +27,6 @@ Dpi WindowDpi(HWND window) {
   return Dpi{value > 0 ? value : kDesignedDpi};
 }
 
-Rect ScaledPlace(WidgetId id, int pan_width, int pan_height, Dpi dpi) {
-  return Place(id, pan_width, pan_height, [dpi](int designed) { return dpi.Scale(designed); });
-}
-
 void BecomeDpiAware() {
   using SetContextFunction = BOOL(WINAPI*)(HANDLE);
   static const auto set_context =

@@ -5,8 +5,6 @@
 
 #include <windows.h>
 
-#include "window/layout.h"
-
 namespace zbk {
 
 inline constexpr int kDesignedDpi = 96;
@@ -26,10 +24,6 @@ struct Dpi {
 // The pixel density the window is shown at: its monitor's where the system
 // knows one per monitor (Windows 10 and later), else the system's.
 Dpi WindowDpi(HWND window);
-
-// Where the widget stands on a Pan of the given size in screen pixels: the
-// designed place with every distance scaled, kept to the anchored edges.
-Rect ScaledPlace(WidgetId id, int pan_width, int pan_height, Dpi dpi);
 
 // Makes the calling process aware of the pixel density, as the manifest
 // makes Zbk.exe; for programs without that manifest (tests).

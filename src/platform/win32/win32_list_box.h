@@ -44,7 +44,6 @@ class Win32ListBox : public ListBox {
   // In screen pixels: the height of a row, the space before its text and
   // the width of one character of the (fixed-pitch) font.
   void SetMetrics(int row_height, int indent, int char_width);
-  int RowHeight() const { return row_height_; }
 
   // Gives the Windows control the rows appended, the row selected and the
   // width of the longest row since the last time.

@@ -81,11 +81,7 @@ class Win32Terminal : public Terminal {
       path.resize(size);
     }
   }
-  std::string PathShown(std::string_view name) override {
-    std::string folder = FolderShown();
-    if (folder.empty() || folder.back() != '\\') folder.push_back('\\');
-    return folder.append(name);
-  }
+  char Separator() const override { return '\\'; }
   std::string Now() override {
     SYSTEMTIME now{};
     GetLocalTime(&now);

@@ -343,7 +343,9 @@ void Win32Toolkit::OnResize(int client_width, int client_height) {
 void Win32Toolkit::PlaceWidgets() {
   if (pa_ == nullptr) return;  // still being created
   for (const auto& widget : kLayout) {
-    const Rect r = ScaledPlace(widget.id, pan_width_, pan_height_, dpi_);
+    // Every designed distance scaled to the screen, kept to the anchored edges.
+    const Rect r = Place(widget.id, pan_width_, pan_height_,
+                         [this](int designed) { return dpi_.Scale(designed); });
     MoveWindow(ControlWindow(widget.id), r.left, r.top, std::max(r.width, 0), std::max(r.height, 0),
                TRUE);
   }
