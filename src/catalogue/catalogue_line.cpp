@@ -1,5 +1,7 @@
 #include "catalogue/catalogue_line.h"
 
+#include <iterator>
+
 #include "text/literal.h"
 #include "text/short_text.h"
 
@@ -7,11 +9,10 @@ namespace zbk {
 namespace {
 
 constexpr std::size_t kFolderPartStart = 3;
-constexpr std::size_t kFolderPartLength = 200;
 
 // Writes the grouped digits of `size` to end at `end`; gives where they
 // begin. Right to left: digits, a "." before every group of three.
-char* GroupRightToLeft(std::uint32_t size, char* end) {
+char* GroupRightToLeft(std::uint64_t size, char* end) {
   int in_group = 0;
   do {
     if (in_group == 3) {
@@ -27,10 +28,10 @@ char* GroupRightToLeft(std::uint32_t size, char* end) {
 
 }  // namespace
 
-std::string GroupedDigits(std::uint32_t size) {
-  char field[kSizeFieldWidth];
-  char* begin = GroupRightToLeft(size, field + kSizeFieldWidth);
-  return std::string(begin, field + kSizeFieldWidth);
+std::string GroupedDigits(std::uint64_t number) {
+  char digits[26];  // 20 digits and 6 points at the most
+  char* begin = GroupRightToLeft(number, std::end(digits));
+  return std::string(begin, std::end(digits));
 }
 
 std::string SizeField(std::uint32_t size) {
@@ -41,7 +42,7 @@ std::string SizeField(std::uint32_t size) {
 
 void AppendSizeField(std::uint32_t size, std::string& out) {
   if (size == kSizeOver4GB) {
-    out.append("większy niż 4GB"_cp);
+    out.append(kOver4GBField);
     return;
   }
   char field[kSizeFieldWidth];

@@ -9,6 +9,8 @@
 #include <string_view>
 
 #include "ports/os.h"
+#include "text/literal.h"
+#include "text/short_text.h"
 
 namespace zbk {
 
@@ -16,10 +18,18 @@ namespace zbk {
 inline constexpr std::uint32_t kSmallestListed = 100000;
 inline constexpr std::uint32_t kSizeOver4GB = kSizeLimit;
 inline constexpr std::size_t kSizeFieldWidth = 15;
+// The size field of a file of 4 GiB or more.
+inline constexpr std::string_view kOver4GBField = "większy niż 4GB"_cp;
+// The folder part of a line holds at most this many characters.
+inline constexpr std::size_t kFolderPartLength = 200;
+// The longest line a catalogue run writes: the size field, two spaces, the
+// folder part and the name.
+inline constexpr std::size_t kLongestCatalogueLine =
+    kSizeFieldWidth + 2 + kFolderPartLength + kShortTextCapacity;
 
-// The size in decimal with a "." in front of each group of three digits
+// The number in decimal with a "." in front of each group of three digits
 // counted from the right: 1.234.567.
-std::string GroupedDigits(std::uint32_t size);
+std::string GroupedDigits(std::uint64_t number);
 
 // The 15-character size column of a catalogue line.
 std::string SizeField(std::uint32_t size);

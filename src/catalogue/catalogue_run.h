@@ -4,8 +4,9 @@
 //
 // The catalogue replaces an earlier one of the same name only when the run
 // is complete: not stopped by Esc, no listing failed for its medium, and
-// the same medium in the drive at its end as at its start. An incomplete run leaves an earlier
-// catalogue as it was, and is kept only where there was none.
+// the same medium in the drive at its end as at its start. An incomplete
+// run leaves an earlier catalogue as it was, and is kept only where there
+// was none.
 #pragma once
 
 #include <string_view>

@@ -177,8 +177,8 @@ class SecondReading : public LineScanEvents {
   std::uint32_t line_ = 0;
 };
 
-void Read(Files& files, const NativePath& file, std::string_view name, LineScanEvents& events) {
-  LineScan scan(WholeLines());
+void Read(LineScan& scan, Files& files, const NativePath& file, std::string_view name,
+          LineScanEvents& events) {
   const auto input = files.Open(file, name);
   scan.Run(*input, events);
   input->Close();
@@ -255,12 +255,13 @@ std::optional<CollectionFigures> ReadCollection(Files& files, const NativePath& 
     paths.push_back(files.Child(folder, names.natives[i]));
   }
 
+  LineScan scan(WholeLines());
   LineRecords records;
   for (std::uint32_t n = 0; n < figures.catalogues.size(); ++n) {
     CatalogueFigures& catalogue = figures.catalogues[n];
     try {
       FirstReading reading(n, catalogue, records);
-      Read(files, paths[n], catalogue.name, reading);
+      Read(scan, files, paths[n], catalogue.name, reading);
     } catch (const FileError& error) {
       CatalogueFigures unread;
       unread.name = catalogue.name;
@@ -308,7 +309,7 @@ std::optional<CollectionFigures> ReadCollection(Files& files, const NativePath& 
               [](const WantedLine& a, const WantedLine& b) { return a.line < b.line; });
     try {
       SecondReading reading(wanted[n]);
-      Read(files, paths[n], figures.catalogues[n].name, reading);
+      Read(scan, files, paths[n], figures.catalogues[n].name, reading);
     } catch (const FileError&) {
       // Read once, then no longer: its files are shown without their paths.
     }

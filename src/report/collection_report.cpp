@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "catalogue/catalogue_line.h"
 #include "report/collection.h"
 #include "report/report_text.h"
 #include "text/literal.h"
@@ -13,8 +14,8 @@ namespace {
 
 void Summary(const CollectionFigures& figures, ReportOutput& output) {
   const CatalogueFigures totals = figures.Totals();
-  output.Line(Join("Katalogi: "_cp, GroupedCount(figures.catalogues.size() - figures.unread()),
-                   ", pliki: "_cp, GroupedCount(totals.files), ", bajty: "_cp,
+  output.Line(Join("Katalogi: "_cp, GroupedDigits(figures.catalogues.size() - figures.unread()),
+                   ", pliki: "_cp, GroupedDigits(totals.files), ", bajty: "_cp,
                    SizeText(totals.bytes)));
   output.Line(Join("Tylko na jednym dysku: "_cp, SizeText(totals.single_bytes()),
                    ", z kopią na innym dysku: "_cp, SizeText(totals.copied_bytes)));
@@ -38,15 +39,17 @@ void Summary(const CollectionFigures& figures, ReportOutput& output) {
 }  // namespace
 
 ReportStatus CollectionReport(Files& files, const ReportPlace& place, ReportOutput& output) {
-  const auto figures = ReadCollection(files, files.WorkingFolder());
-  if (!figures) {
-    output.Error(Join("Nie ma plików *.TXT w folderze "_cp, place.folder));
-    return kReportNotWritten;
-  }
-  for (const CatalogueFigures& c : figures->catalogues) {
-    if (!c.read()) output.Error(Join(c.error, ", raport bez tego katalogu"_cp));
-  }
+  std::optional<CollectionFigures> figures;
   try {
+    // The listing of the folder may fail as a medium does: no report then.
+    figures = ReadCollection(files, files.WorkingFolder());
+    if (!figures) {
+      output.Error(Join("Nie ma plików *.TXT w folderze "_cp, place.folder));
+      return kReportNotWritten;
+    }
+    for (const CatalogueFigures& c : figures->catalogues) {
+      if (!c.read()) output.Error(Join(c.error, ", raport bez tego katalogu"_cp));
+    }
     const auto page = files.Create(kReportPageName);
     if (!page) {
       output.Error(Join("Nie mogę utworzyć pliku "_cp, place.page));

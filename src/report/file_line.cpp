@@ -61,7 +61,7 @@ std::optional<FileLine> ReadFileLine(std::string_view line) {
   if (line[kSizeFieldWidth] != ' ' || line[kSizeFieldWidth + 1] != ' ') return std::nullopt;
   FileLine file;
   const std::string_view field = line.substr(0, kSizeFieldWidth);
-  if (field == "większy niż 4GB"_cp) {
+  if (field == kOver4GBField) {
     file.size = kSizeOver4GB;
   } else {
     const std::size_t digits = field.find_first_not_of(' ');

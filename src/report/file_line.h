@@ -10,10 +10,9 @@
 #include <optional>
 #include <string_view>
 
-namespace zbk {
+#include "catalogue/catalogue_line.h"
 
-// The longest line a catalogue run writes.
-inline constexpr std::size_t kLongestCatalogueLine = 467;
+namespace zbk {
 
 struct FileLine {
   std::uint32_t size = 0;  // exact, or kSizeOver4GB for "większy niż 4GB"

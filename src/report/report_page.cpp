@@ -42,21 +42,21 @@ void Row(std::string& page, std::string_view header, const std::string& value) {
 }
 
 std::string BytesText(std::uint64_t bytes) {
-  return Join(SizeText(bytes), " ("_cp, GroupedCount(bytes), " B)"_cp);
+  return Join(SizeText(bytes), " ("_cp, GroupedDigits(bytes), " B)"_cp);
 }
 
 void Totals(std::string& page, const CollectionFigures& figures) {
   const CatalogueFigures totals = figures.Totals();
   page.append("<h2>Razem</h2>\n<table class=\"razem\">\n");
-  Row(page, "Katalogi (dyski)"_cp, GroupedCount(figures.catalogues.size() - figures.unread()));
-  Row(page, "Pliki"_cp, GroupedCount(totals.files));
+  Row(page, "Katalogi (dyski)"_cp, GroupedDigits(figures.catalogues.size() - figures.unread()));
+  Row(page, "Pliki"_cp, GroupedDigits(totals.files));
   Row(page, "Bajty"_cp, BytesText(totals.bytes));
   Row(page, "Tylko na jednym dysku"_cp, BytesText(totals.single_bytes()));
   Row(page, "Z kopią na innym dysku"_cp, BytesText(totals.copied_bytes));
   if (totals.over_4gb > 0) {
     Row(page, "Pliki „większy niż 4GB” (ich bajty nie są liczone)"_cp,
-        Join(GroupedCount(totals.over_4gb), ", z kopią: "_cp,
-             GroupedCount(totals.over_4gb_copied)));
+        Join(GroupedDigits(totals.over_4gb), ", z kopią: "_cp,
+             GroupedDigits(totals.over_4gb_copied)));
   }
   page.append("</table>\n");
   if (figures.unread() == 0) return;
@@ -79,10 +79,10 @@ void Disks(std::string& page, const CollectionFigures& figures) {
     const CatalogueFigures& c = figures.catalogues[i];
     page.append("<tr><td>").append(Escaped(c.name));
     if (c.fully_copied()) page.append(Join(" <span class=\"wolny\">można zwolnić</span>"_cp));
-    page.append("</td><td class=\"n\">").append(GroupedCount(c.files));
+    page.append("</td><td class=\"n\">").append(GroupedDigits(c.files));
     page.append("</td><td class=\"n\">").append(SizeText(c.bytes));
     page.append("</td><td class=\"n\">").append(ShareText(c));
-    page.append("</td><td class=\"n\">").append(GroupedCount(c.single_files()));
+    page.append("</td><td class=\"n\">").append(GroupedDigits(c.single_files()));
     page.append("</td><td class=\"n\">").append(SizeText(c.single_bytes()));
     const unsigned per_mille = SharePerMille(c);
     page.append("</td><td><div class=\"pasek\"");
@@ -117,7 +117,7 @@ void Singles(std::string& page, const CollectionFigures& figures) {
     page.append("</table>\n");
     const std::uint64_t rest = c.single_files() - c.largest_single.size();
     if (rest > 0)
-      page.append(Join("<p>Pozostałe pliki tylko tutaj: "_cp, GroupedCount(rest), ".</p>\n"));
+      page.append(Join("<p>Pozostałe pliki tylko tutaj: "_cp, GroupedDigits(rest), ".</p>\n"));
   }
   if (!any) page.append(Join("<p>Każdy plik ma kopię na innym dysku.</p>\n"_cp));
 }

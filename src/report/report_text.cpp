@@ -7,28 +7,24 @@
 
 namespace zbk {
 
-std::string GroupedCount(std::uint64_t count) {
-  std::string digits = std::to_string(count);
-  for (std::size_t at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, 1, '.');
-  return digits;
-}
-
 std::string SizeText(std::uint64_t bytes) {
   if (bytes < 1024) return std::to_string(bytes) + " B";
   static constexpr const char* kUnits[] = {"KB", "MB", "GB", "TB", "PB"};
+  // In tenths of the unit, rounded to the nearest; a unit up where they
+  // would round to 1024 of it.
+  const auto tenths_of = [bytes](std::uint64_t scale) { return (bytes * 10 + scale / 2) / scale; };
   std::size_t unit = 0;
   std::uint64_t scale = 1024;
-  while (unit + 1 < std::size(kUnits) && bytes / scale >= 1024) {
+  while (unit + 1 < std::size(kUnits) && tenths_of(scale) >= 10240) {
     scale *= 1024;
     ++unit;
   }
-  // In tenths, rounded to the nearest.
-  const std::uint64_t tenths = (bytes * 10 + scale / 2) / scale;
+  const std::uint64_t tenths = tenths_of(scale);
   return std::to_string(tenths / 10) + "," + std::to_string(tenths % 10) + " " + kUnits[unit];
 }
 
 std::string FileSizeText(std::uint32_t size) {
-  if (size == kSizeOver4GB) return std::string("większy niż 4GB"_cp);
+  if (size == kSizeOver4GB) return std::string(kOver4GBField);
   return SizeText(size);
 }
 

@@ -12,8 +12,6 @@
 
 namespace zbk {
 
-// 1.234.567
-std::string GroupedCount(std::uint64_t count);
 // "0 B", "999 B", "1,0 KB", "12,3 MB", "4,5 GB", "1,2 TB"; kSizeOver4GB of a
 // single file is "większy niż 4GB".
 std::string SizeText(std::uint64_t bytes);

@@ -6,6 +6,7 @@
 #include "report/collection.h"
 #include "report/collection_report.h"
 #include "report/file_line.h"
+#include "report/report_text.h"
 #include "support/faulty_files.h"
 #include "support/memory_files.h"
 #include "text/literal.h"
@@ -142,6 +143,22 @@ TEST_F(CollectionTest, TheReportGoesOnWithoutTheCatalogueItCannotRead) {
   EXPECT_NE(page->bytes.find(std::string("<li>") + std::string("Nie mogę otworzyć pliku D.txt"_cp)),
             std::string::npos);
   EXPECT_EQ(page->bytes.find("<script"), std::string::npos);
+}
+
+TEST_F(CollectionTest, AFolderThatCannotBeListedGivesNoReport) {
+  files.faults.before_list = [](const NativePath&, int) { throw ListingFailed("/work"); };
+  Collected output;
+  EXPECT_EQ(CollectionReport(files, {"/work", "/work/zbiorek-raport.html", ""}, output),
+            kReportNotWritten);
+  EXPECT_EQ(output.errors, (std::vector<std::string>{Join("Błąd odczytu pliku /work"_cp)}));
+  EXPECT_TRUE(memory.created().empty());
+}
+
+TEST(ReportText, SizesAndCounts) {
+  EXPECT_EQ(SizeText(1023), "1023 B");
+  EXPECT_EQ(SizeText(1048575), "1,0 MB");  // not "1024,0 KB"
+  EXPECT_EQ(SizeText(1048575 - 52), "1023,9 KB");
+  EXPECT_EQ(GroupedDigits(18446744073709551615u), "18.446.744.073.709.551.615");
 }
 
 TEST(CollectionReport, WithoutCataloguesNothingIsWritten) {
