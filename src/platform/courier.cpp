@@ -52,8 +52,11 @@ Courier::~Courier() {
 
 Courier::Line& Courier::Ready() {
   if (!line_) {
-    line_ = std::make_shared<Line>();
-    std::thread([line = line_] { line->Work(); }).detach();
+    // Ready only once its thread runs: a thread that cannot start leaves no
+    // line behind that nobody would serve.
+    auto line = std::make_shared<Line>();
+    std::thread([line] { line->Work(); }).detach();
+    line_ = std::move(line);
   }
   return *line_;
 }

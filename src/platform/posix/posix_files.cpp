@@ -175,8 +175,9 @@ int PosixFiles::OpenFolder(const NativePath& folder) {
     }
   }
   if (!above) return ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  // Each folder below it in turn, relative to the one before.
-  int fd = fcntl(above->fd, F_DUPFD_CLOEXEC, 0);
+  // Each folder below it in turn, relative to the one before; the held
+  // folder stays open meanwhile, and only the folders opened here close.
+  int fd = above->fd;
   std::string_view rest = std::string_view(folder).substr(below);
   while (fd >= 0 && !rest.empty()) {
     const std::size_t slash = std::min(rest.find('/'), rest.size());
@@ -185,11 +186,12 @@ int PosixFiles::OpenFolder(const NativePath& folder) {
     if (name.empty()) continue;
     const int next = openat(fd, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     const int error = errno;
-    ::close(fd);
+    if (fd != above->fd) ::close(fd);
     fd = next;
     errno = error;
   }
-  return fd;
+  // The caller owns what it gets: the held folder itself only as a copy.
+  return fd == above->fd ? fcntl(fd, F_DUPFD_CLOEXEC, 0) : fd;
 }
 
 std::unique_ptr<FolderListing> PosixFiles::List(const NativePath& folder, std::string_view pattern,
