@@ -18,9 +18,9 @@ class ListBox {
   virtual ~ListBox() = default;
   virtual void Clear() = 0;
   // Appends a row at the end, or at its sorted place while the list is sorted.
-  virtual void Add(std::string_view row) = 0;
-  // Adds the row made of `head` followed by `tail`, as Add would; the row
-  // is written once, the pieces are not joined first.
+  void Add(std::string_view row) { AddJoined(row, {}); }
+  // Adds the row made of `head` followed by `tail`, as Add would; while the
+  // list is not sorted the row is written once, the pieces not joined first.
   virtual void AddJoined(std::string_view head, std::string_view tail) = 0;
   virtual int Count() const = 0;
   virtual std::string Row(int index) const = 0;

@@ -246,13 +246,13 @@ std::optional<CollectionFigures> ReadCollection(Files& files, const NativePath& 
     if (!listing) return std::nullopt;
     names = ReadCatalogueNames(*listing);
   }
-  if (names.names.empty()) return std::nullopt;
+  if (names.files.empty()) return std::nullopt;
 
   CollectionFigures figures;
   std::vector<NativePath> paths;
-  for (const std::size_t i : names.Order()) {
-    figures.catalogues.emplace_back().name = names.names[i];
-    paths.push_back(files.Child(folder, names.natives[i]));
+  for (const CatalogueName& catalogue : names.files) {
+    figures.catalogues.emplace_back().name = catalogue.shown;
+    paths.push_back(files.Child(folder, catalogue.native));
   }
 
   LineScan scan(WholeLines());

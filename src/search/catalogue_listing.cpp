@@ -7,23 +7,24 @@
 
 namespace zbk {
 
-std::vector<std::size_t> CatalogueNames::Order() const {
-  return NameOrder(names);
-}
-
 std::unique_ptr<FolderListing> ListCatalogueFiles(Files& files, const NativePath& folder) {
   return files.List(folder, "*.TXT", ListingDetail::kNamesAndKinds);
 }
 
 CatalogueNames ReadCatalogueNames(FolderListing& listing) {
+  std::vector<std::string> names;
+  std::vector<NativePath> natives;
   CatalogueNames catalogues;
   FolderEntry entry;
   while (listing.Next(entry)) {
     if (!entry.file() || entry.name.empty() || entry.name.front() == '.') continue;
     const ShortText name(entry.name);
     catalogues.longest = std::max(catalogues.longest, name.size());
-    catalogues.names.push_back(name.str());
-    catalogues.natives.push_back(entry.native);
+    names.push_back(name.str());
+    natives.push_back(entry.native);
+  }
+  for (const std::size_t i : NameOrder(names)) {
+    catalogues.files.push_back({std::move(names[i]), std::move(natives[i])});
   }
   return catalogues;
 }

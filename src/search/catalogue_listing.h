@@ -12,13 +12,13 @@
 
 namespace zbk {
 
+struct CatalogueName {
+  std::string shown;  // cut to 250 characters
+  NativePath native;
+};
 struct CatalogueNames {
-  std::vector<std::string> names;  // as shown, cut to 250 characters
-  std::vector<NativePath> natives;
-  std::size_t longest = 0;  // the length of the longest name
-
-  // The positions of the names in the order they are read.
-  std::vector<std::size_t> Order() const;
+  std::vector<CatalogueName> files;  // in name order
+  std::size_t longest = 0;           // the length of the longest name
 };
 
 // The listing of "*.TXT" in `folder`; nullptr when nothing matches.

@@ -73,9 +73,9 @@ void CatalogueSearch(WindowState& state) {
   std::vector<ShortText> hit_catalogues;
 
   LineScan scan(*words);
-  for (const std::size_t i : catalogues.Order()) {
-    const auto file = files.Open(files.Child(folder, catalogues.natives[i]), catalogues.names[i]);
-    const ShortText padded = PaddedName(catalogues.names[i], name_width);
+  for (const CatalogueName& catalogue : catalogues.files) {
+    const auto file = files.Open(files.Child(folder, catalogue.native), catalogue.shown);
+    const ShortText padded = PaddedName(catalogue.shown, name_width);
     state.ShowStatus(Join("Przeszukuję plik"_cp, padded));
     FileSearch search(state, padded, hit_catalogues);
     // Stopped at the file's own message, the search still reads its first

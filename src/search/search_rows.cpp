@@ -45,9 +45,9 @@ SearchRowsResult SearchRows(Files& files, const SearchWords& words,
   }
   const auto name_width = static_cast<std::uint16_t>(catalogues.longest + 1);
   LineScan scan(words);
-  for (const std::size_t i : catalogues.Order()) {
-    const auto file = files.Open(files.Child(folder, catalogues.natives[i]), catalogues.names[i]);
-    const ShortText padded = PaddedName(catalogues.names[i], name_width);
+  for (const CatalogueName& catalogue : catalogues.files) {
+    const auto file = files.Open(files.Child(folder, catalogue.native), catalogue.shown);
+    const ShortText padded = PaddedName(catalogue.shown, name_width);
     RowsOfFile rows(padded.view(), row, result.hits);
     scan.Run(*file, rows);
     file->Close();

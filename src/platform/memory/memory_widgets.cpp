@@ -6,22 +6,15 @@ void MemoryListBox::Clear() {
   selected_ = -1;
 }
 
-void MemoryListBox::Add(std::string_view row) {
-  if (!sorted_) {
-    rows_.Append(row);
-    return;
-  }
-  const int index = rows_.SortedPlace(row);
-  rows_.Insert(index, row);
-  if (selected_ >= index) ++selected_;  // the selection stays on its row
-}
-
 void MemoryListBox::AddJoined(std::string_view head, std::string_view tail) {
   if (!sorted_) {
     rows_.Append(head, tail);
     return;
   }
-  Add(joined_.assign(head).append(tail));
+  const std::string_view row = tail.empty() ? head : joined_.assign(head).append(tail);
+  const int index = rows_.SortedPlace(row);
+  rows_.Insert(index, row);
+  if (selected_ >= index) ++selected_;  // the selection stays on its row
 }
 
 std::string MemoryListBox::Row(int index) const {

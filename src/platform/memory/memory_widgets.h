@@ -17,7 +17,6 @@ class MemoryListBox : public ListBox {
   explicit MemoryListBox(std::function<void()> on_focus) : on_focus_(std::move(on_focus)) {}
 
   void Clear() override;
-  void Add(std::string_view row) override;
   void AddJoined(std::string_view head, std::string_view tail) override;
   int Count() const override { return rows_.size(); }
   std::string Row(int index) const override;

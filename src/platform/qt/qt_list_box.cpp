@@ -13,20 +13,13 @@ void QtListBox::Clear() {
   model_.Clear();
 }
 
-void QtListBox::Add(std::string_view row) {
-  if (!sorted_) {
-    model_.Append(row);
-    return;
-  }
-  model_.Insert(model_.rows().SortedPlace(row), row);
-}
-
 void QtListBox::AddJoined(std::string_view head, std::string_view tail) {
   if (!sorted_) {
     model_.Append(head, tail);
     return;
   }
-  Add(joined_.assign(head).append(tail));
+  const std::string_view row = tail.empty() ? head : joined_.assign(head).append(tail);
+  model_.Insert(model_.rows().SortedPlace(row), row);
 }
 
 std::string QtListBox::Row(int index) const {

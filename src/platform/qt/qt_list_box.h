@@ -19,7 +19,6 @@ class QtListBox : public ListBox {
   QtListBox(ListView& view, std::function<void()> focus);
 
   void Clear() override;
-  void Add(std::string_view row) override;
   void AddJoined(std::string_view head, std::string_view tail) override;
   int Count() const override { return model_.size(); }
   std::string Row(int index) const override;

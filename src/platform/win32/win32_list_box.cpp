@@ -41,28 +41,19 @@ void Win32ListBox::Clear() {
   Sync();
 }
 
-void Win32ListBox::Add(std::string_view row) {
-  widest_ = std::max(widest_, row.size());
+void Win32ListBox::AddJoined(std::string_view head, std::string_view tail) {
+  widest_ = std::max(widest_, head.size() + tail.size());
   if (!sorted_) {
-    rows_.Append(row);
+    rows_.Append(head, tail);
     count_behind_ = true;
     return;
   }
+  const std::string_view row = tail.empty() ? head : joined_.assign(head).append(tail);
   Sync();
   const int index = rows_.SortedPlace(row);
   rows_.Insert(index, row);
   // The control moves the selection with its row.
   Send(hwnd_, LB_INSERTSTRING, static_cast<WPARAM>(index), 0);
-}
-
-void Win32ListBox::AddJoined(std::string_view head, std::string_view tail) {
-  if (!sorted_) {
-    widest_ = std::max(widest_, head.size() + tail.size());
-    rows_.Append(head, tail);
-    count_behind_ = true;
-    return;
-  }
-  Add(joined_.assign(head).append(tail));
 }
 
 std::string Win32ListBox::Row(int index) const {

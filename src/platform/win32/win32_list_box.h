@@ -29,7 +29,6 @@ class Win32ListBox : public ListBox {
   HWND hwnd() const { return hwnd_; }
 
   void Clear() override;
-  void Add(std::string_view row) override;
   void AddJoined(std::string_view head, std::string_view tail) override;
   int Count() const override { return rows_.size(); }
   std::string Row(int index) const override;
